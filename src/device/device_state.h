@@ -1,0 +1,64 @@
+// The device state table `routervariables`: one row per configuration variable, column 0 the
+// key, then a saved and a working column per device (ordinals 2k-1 and 2k). A device is named by
+// its working column. Keys are matched by the engine without regard to case; column names are
+// matched here without regard to case; cell values are compared exactly by the callers.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/db/db.h"
+
+namespace rd {
+
+// True when a and b are equal ignoring ASCII letter case.
+bool EqualsNoCase(const std::string& a, const std::string& b);
+
+// `text` as an SQL string literal, quotes included, every single quote doubled: a key taken
+// from typed text can never end the literal early.
+std::string SqlQuoted(const std::string& text);
+
+// Ordinal of the first field whose name equals `column` without regard to case; -1 if none.
+int FindDeviceField(const db::Recordset& rs, const std::string& column);
+
+// Value of variable `key` in device column `column`; nothing when the row or column is missing.
+std::optional<std::string> ReadDeviceVariable(db::Connection& conn, const std::string& key,
+                                              const std::string& column);
+
+enum class WriteOutcome { Written, NoRow, NoColumn };
+
+// Sets variable `key` of device column `column` to `value` and saves the row (a writer
+// recordset: keyset cursor, optimistic locking). Nothing is written unless the outcome is
+// Written.
+WriteOutcome WriteDeviceVariable(db::Connection& conn, const std::string& key,
+                                 const std::string& column, const std::string& value);
+
+// A snapshot of some rows of the table, in the engine's stored order.
+struct VariableRows {
+  struct Row {
+    std::string key;
+    std::vector<std::string> cells;  // by ordinal; cells[0] is the key
+  };
+  std::vector<std::string> columns;  // field names by ordinal
+  std::vector<Row> rows;
+
+  // Ordinals of the working columns: 2, 4, 6, ... below the number of columns.
+  std::vector<int> WorkingColumns() const;
+  // Ordinal of the column named `column` (any letter case); -1 if none.
+  int FindColumn(const std::string& column) const;
+  // The first row whose key equals `key` without regard to case; nullptr if none.
+  const Row* Find(const std::string& key) const;
+};
+
+// Reads the rows whose keys are among `keys` (all rows when `keys` is empty).
+VariableRows ReadVariableRows(db::Connection& conn, const std::vector<std::string>& keys);
+
+// Splits at every single blank, as the device routines split command lines: "a  b" gives
+// "a", "", "b"; an empty text gives one empty word.
+std::vector<std::string> SplitAtBlanks(const std::string& text);
+
+// Element `i` of `words`, or empty text when the line is shorter.
+const std::string& WordAt(const std::vector<std::string>& words, size_t i);
+
+}  // namespace rd
