@@ -1,0 +1,37 @@
+#include "app/app_host.h"
+
+#include <exception>
+#include <string>
+
+#include "authoring/form4.h"
+#include "labs/form25.h"
+#include "shell/form17.h"
+
+namespace rd {
+
+AppHost::AppHost(services::Services& services) : ui_(services), app_(ui_) {
+  ui_.Register(std::make_unique<Form17>(app_));
+  ui_.Register(std::make_unique<Form25>(app_));
+  ui_.Register(std::make_unique<Form4>(app_));
+}
+
+bool AppHost::Start() {
+  bool started = true;
+  ui_.RunEvent([this, &started] {
+    forms::Form& main = ui_.GetForm("Form17");
+    try {
+      main.Show();
+    } catch (const std::exception& e) {
+      started = false;
+      ui_.MsgBox(std::string("routedrill cannot start: ") + e.what(), services::vbCritical);
+      main.Unload();
+    }
+  });
+  return started;
+}
+
+std::unique_ptr<AppHost> MakeApp(services::Services& services) {
+  return std::make_unique<AppHost>(services);
+}
+
+}  // namespace rd

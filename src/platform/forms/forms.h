@@ -1,0 +1,495 @@
+// Headless window runtime: forms, controls, key events, the send-keys queue, focus and timers.
+// The same forms and handlers run under the Qt front end and under the headless driver; this
+// layer draws nothing. Event handlers are std::function members that a form sets in its
+// constructor. Every user event enters through Runtime (PressKey, Click, ChooseMenu, ...),
+// which runs the handler, reports an uncaught exception in a message box, then delivers the
+// keys the handlers sent, one event each, and finally notifies the observers.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/services/services.h"
+
+namespace rd::forms {
+
+// Key codes of KeyDown.
+inline constexpr int16_t vbKeyBack = 8;
+inline constexpr int16_t vbKeyTab = 9;
+inline constexpr int16_t vbKeyReturn = 13;
+inline constexpr int16_t vbKeyShift = 16;
+inline constexpr int16_t vbKeyControl = 17;
+inline constexpr int16_t vbKeyEscape = 27;
+inline constexpr int16_t vbKeySpace = 32;
+inline constexpr int16_t vbKeyEnd = 35;
+inline constexpr int16_t vbKeyHome = 36;
+inline constexpr int16_t vbKeyLeft = 37;
+inline constexpr int16_t vbKeyUp = 38;
+inline constexpr int16_t vbKeyRight = 39;
+inline constexpr int16_t vbKeyDown = 40;
+inline constexpr int16_t vbKeyDelete = 46;
+inline constexpr int16_t vbKeyF1 = 112;
+// Shift state bits of KeyDown.
+inline constexpr int16_t vbShiftMask = 1;
+inline constexpr int16_t vbCtrlMask = 2;
+inline constexpr int16_t vbAltMask = 4;
+
+inline constexpr const char* CRLF = "\r\n";
+
+// One keystroke: the key code for KeyDown, the shift state, and the character code for
+// KeyPress (0 when the key produces no character: arrows, End, Delete, F1, ...).
+struct Key {
+  int16_t keyCode = 0;
+  int16_t shift = 0;
+  int16_t ascii = 0;
+};
+
+// Parses send-keys notation into keystrokes: "{UP}", "{DOWN}", "{LEFT}", "{RIGHT}", "{END}",
+// "{HOME}", "{BACKSPACE}"/"{BS}", "{DELETE}"/"{DEL}", "{TAB}", "{ENTER}" and "~", "{F1}",
+// "{ESC}", "^" Ctrl, "+" Shift, "%" Alt (for the next key), "{+}" "{^}" "{%}" "{~}" "{{}" "{}}"
+// for the literal characters. Ctrl+Z gives character 26, Ctrl+Shift+6 character 30.
+// Throws std::invalid_argument on malformed text.
+std::vector<Key> ParseSendKeys(const std::string& keys);
+
+class Form;
+class Runtime;
+
+enum class ControlKind {
+  TextBox,
+  Label,
+  CommandButton,
+  ComboBox,
+  ListBox,
+  Menu,
+  Grid,
+  Timer,
+  PictureBox,
+  RichTextBox,
+  WebBrowser,
+  CheckBox,
+  Frame,
+};
+
+class Control {
+ public:
+  Control(Form& parent, std::string name, ControlKind kind, int index = -1);
+  virtual ~Control();
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  const std::string& Name() const { return name_; }
+  int Index() const { return index_; }  // control-array index, -1 when not in an array
+  ControlKind Kind() const { return kind_; }
+  Form& Parent() const { return parent_; }
+
+  bool Visible = true;
+  bool Enabled = true;
+  int Left = 0, Top = 0, Width = 0, Height = 0;  // design position, in pixels
+  int TabIndex = 0;
+  bool TabStop = true;
+
+  void SetFocus();  // makes this the focused control (GotFocus/LostFocus fire)
+  std::function<void()> GotFocus;
+  std::function<void()> LostFocus;
+
+  // What the driver's "show" prints and what the binder displays as the control's text.
+  virtual std::string DisplayText() const { return ""; }
+  // The design values are taken once the form's constructor has set them; Unload restores them.
+  virtual void SaveDesign() = 0;
+  virtual void RestoreDesign() = 0;
+
+ protected:
+  struct Common {
+    bool Visible, Enabled;
+    int Left, Top, Width, Height, TabIndex;
+    bool TabStop;
+  };
+  Common SaveCommon() const;
+  void RestoreCommon(const Common& c);
+
+ private:
+  Form& parent_;
+  std::string name_;
+  ControlKind kind_;
+  int index_;
+};
+
+class TextBox : public Control {
+ public:
+  TextBox(Form& parent, std::string name, bool multiLine = false);
+
+  const std::string& Text() const { return text_; }
+  void SetText(const std::string& text);  // caret to 0, no selection; fires Change
+  int SelStart() const { return selStart_; }
+  void SetSelStart(int start);  // clamped to the text; clears the selection
+  int SelLength() const { return selLength_; }
+  void SetSelLength(int length);  // clamped to the text after SelStart
+  std::string SelText() const;
+  void SetSelText(const std::string& text);  // replaces the selection; caret after it
+
+  bool Locked = false;
+  bool MultiLine = false;
+  int MaxLength = 0;         // 0 = unlimited
+  std::string PasswordChar;  // "" or one character shown in place of each character
+
+  std::function<void(int16_t& keyCode, int16_t shift)> KeyDown;
+  std::function<void(int16_t& keyAscii)> KeyPress;
+  std::function<void()> Change;
+  std::function<void()> Click;
+  std::function<void()> DblClick;
+  std::function<void(int button, int shift, int x, int y)> MouseDown;
+
+  // The box's own action for a key that no handler blocked: insert the character at the
+  // caret (Enter inserts CR LF in a multi-line box), Backspace and Delete, caret movement with
+  // Left, Right, Home, End, Up and Down. Editing is skipped while Locked; caret movement is not.
+  void DefaultAction(const Key& key);
+
+  std::string DisplayText() const override { return text_; }
+  void SaveDesign() override;
+  void RestoreDesign() override;
+
+  // Revision counter, bumped on every change of text; the Qt binder redraws only on change.
+  uint64_t TextRevision() const { return revision_; }
+
+ private:
+  std::string text_;
+  int selStart_ = 0;
+  int selLength_ = 0;
+  uint64_t revision_ = 0;
+  struct Design;
+  std::shared_ptr<Design> design_;
+};
+
+class RichTextBox : public TextBox {
+ public:
+  RichTextBox(Form& parent, std::string name);
+};
+
+class Label : public Control {
+ public:
+  Label(Form& parent, std::string name, int index = -1);
+  std::string Caption;
+  std::function<void()> Click;
+  std::string DisplayText() const override { return Caption; }
+  void SaveDesign() override;
+  void RestoreDesign() override;
+
+ private:
+  Common designCommon_{};
+  std::string designCaption_;
+};
+
+class CommandButton : public Control {
+ public:
+  CommandButton(Form& parent, std::string name, int index = -1);
+  std::string Caption;
+  std::function<void()> Click;
+  std::string DisplayText() const override { return Caption; }
+  void SaveDesign() override;
+  void RestoreDesign() override;
+
+ private:
+  Common designCommon_{};
+  std::string designCaption_;
+};
+
+class CheckBox : public Control {
+ public:
+  CheckBox(Form& parent, std::string name);
+  std::string Caption;
+  int Value = 0;  // 0 unchecked, 1 checked
+  std::function<void()> Click;
+  std::string DisplayText() const override;
+  void SaveDesign() override;
+  void RestoreDesign() override;
+
+ private:
+  Common designCommon_{};
+  std::string designCaption_;
+  int designValue_ = 0;
+};
+
+class Frame : public Control {
+ public:
+  Frame(Form& parent, std::string name);
+  std::string Caption;
+  std::string DisplayText() const override { return Caption; }
+  void SaveDesign() override;
+  void RestoreDesign() override;
+
+ private:
+  Common designCommon_{};
+  std::string designCaption_;
+};
+
+// Combo box and list box share the item list. ListIndex is -1 when nothing is chosen.
+class ListControl : public Control {
+ public:
+  ListControl(Form& parent, std::string name, ControlKind kind);
+  std::vector<std::string> Items;
+  int ListIndex = -1;
+  std::string Text;  // the edit text (combo) or the chosen item's text
+  void AddItem(const std::string& item);
+  void Clear();
+  int ListCount() const { return static_cast<int>(Items.size()); }
+  std::function<void()> Click;
+  std::function<void()> DropDown;
+  std::function<void()> Change;
+  std::string DisplayText() const override;  // the items, one per line
+  void SaveDesign() override;
+  void RestoreDesign() override;
+
+ private:
+  Common designCommon_{};
+  std::vector<std::string> designItems_;
+  std::string designText_;
+};
+
+class ComboBox : public ListControl {
+ public:
+  ComboBox(Form& parent, std::string name);
+};
+
+class ListBox : public ListControl {
+ public:
+  ListBox(Form& parent, std::string name);
+};
+
+// A menu item. Items form a tree through their parent; an item with children is a submenu.
+// A control array is a MenuArray: element 0 exists from design, further elements are loaded at
+// run time (copies of element 0's caption, hidden) and vanish when the form unloads.
+class Menu : public Control {
+ public:
+  Menu(Form& parent, std::string name, std::string caption, Menu* parentMenu, int index = -1);
+  std::string Caption;
+  bool Checked = false;
+  Menu* ParentMenu() const { return parentMenu_; }
+  std::vector<Menu*> Children() const;  // visible or not, in design/load order
+  std::function<void()> Click;          // for array elements the array's handler gets the index
+  std::string DisplayText() const override;  // caption and, for submenus, the visible children
+  void SaveDesign() override;
+  void RestoreDesign() override;
+
+ private:
+  friend class MenuArray;
+  Menu* parentMenu_;
+  Common designCommon_{};
+  std::string designCaption_;
+  bool designChecked_ = false;
+};
+
+class MenuArray {
+ public:
+  // Creates element 0 from design.
+  MenuArray(Form& parent, std::string name, std::string caption0, Menu* parentMenu,
+            bool visible0);
+  Menu& operator()(int index);  // throws std::out_of_range when not loaded
+  bool IsLoaded(int index) const;
+  void Load(int index);  // throws std::invalid_argument when already loaded
+  void UnloadAll();      // removes every element but 0 (the form's unload does this)
+  std::vector<int> LoadedIndexes() const;  // ascending
+  std::function<void(int index)> Click;
+
+ private:
+  Form& form_;
+  std::string name_;
+  Menu* parentMenu_;
+  std::map<int, std::unique_ptr<Menu>> elements_;
+};
+
+// Grid with fixed rows and columns. FormatString sets the column headings ("|" separates
+// columns, "<" "^" ">" align) and the column count. Rows is set by design and never changed
+// unless a form sets it.
+class Grid : public Control {
+ public:
+  Grid(Form& parent, std::string name, int rows, int cols);
+  int Rows() const { return static_cast<int>(cells_.size()); }
+  int Cols() const;
+  void SetRows(int rows);
+  void SetCols(int cols);
+  int FixedRows = 1;
+  int FixedCols = 0;
+  int Row = 0;  // current cell; setting it out of range throws std::out_of_range when used
+  int Col = 0;
+  void SetFormatString(const std::string& format);
+  std::string Text() const;  // of the current cell
+  void SetText(const std::string& text);
+  std::string TextMatrix(int row, int col) const;
+  void SetTextMatrix(int row, int col, const std::string& text);
+  void Clear();  // empties every cell, headings included
+  std::function<void()> Click;
+  std::function<void()> DblClick;
+  std::string DisplayText() const override;  // rows as lines, cells separated by "|"
+  void SaveDesign() override;
+  void RestoreDesign() override;
+
+ private:
+  std::vector<std::vector<std::string>> cells_;
+  Common designCommon_{};
+  std::vector<std::vector<std::string>> designCells_;
+};
+
+class Timer : public Control {
+ public:
+  Timer(Form& parent, std::string name);
+  int Interval = 0;  // milliseconds; 0 = off
+  std::function<void()> Tick;
+  void SaveDesign() override;
+  void RestoreDesign() override;
+
+ private:
+  friend class Runtime;
+  Common designCommon_{};
+  int designInterval_ = 0;
+  int64_t elapsedMs_ = 0;
+};
+
+// Picture box and image: show a picture file. An empty Picture shows nothing.
+class PictureBox : public Control {
+ public:
+  PictureBox(Form& parent, std::string name);
+  std::string Picture;  // file path; loading is checked by LoadPicture
+  std::function<void()> Click;
+  std::string DisplayText() const override { return Picture; }
+  void SaveDesign() override;
+  void RestoreDesign() override;
+
+ private:
+  Common designCommon_{};
+  std::string designPicture_;
+};
+
+// Returns path when the file exists and is a picture the program can show; throws
+// std::runtime_error naming the file otherwise.
+std::string LoadPicture(const std::string& path);
+
+class WebBrowser : public Control {
+ public:
+  WebBrowser(Form& parent, std::string name);
+  void Navigate(const std::string& path);  // throws std::runtime_error when the file is missing
+  const std::string& LocationURL() const { return location_; }
+  std::string DisplayText() const override { return location_; }
+  void SaveDesign() override;
+  void RestoreDesign() override;
+
+ private:
+  Common designCommon_{};
+  std::string location_;
+};
+
+// A window. Derived forms declare their controls as members and set their handlers in the
+// constructor, then call FinishDesign(). Load runs Form_Load only when not loaded; Unload runs
+// Form_Unload (which may cancel), restores every control's design values and unloads run-time
+// menu elements; the form object itself, and so its private members, live on.
+class Form {
+ public:
+  Form(Runtime& rt, std::string name, std::string caption);
+  virtual ~Form();
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  const std::string& Name() const { return name_; }
+  Runtime& runtime() const { return rt_; }
+
+  std::string Caption;
+  int Width = 640, Height = 480;
+  bool IsLoaded() const { return loaded_; }
+  bool Visible() const { return visible_; }
+  void SetVisible(bool visible);  // the Visible property; Show/Hide set it too
+
+  void Load();    // no-op when loaded
+  void Show();    // loads first when needed, then makes visible
+  void Hide();
+  void Unload();  // no-op when not loaded; the program ends when no form is loaded
+
+  const std::vector<Control*>& Controls() const { return controls_; }
+  Control* FindControl(const std::string& name, int index = -1) const;
+  std::vector<Menu*> TopMenus() const;  // design order
+
+  // Handlers a form may override.
+  virtual void Form_Load() {}
+  virtual void Form_Unload(int& cancel) { (void)cancel; }
+  virtual void Form_Activate() {}
+  // Key preview: the form sees F1 and other keys that no control consumed.
+  std::function<void(int16_t& keyCode, int16_t shift)> KeyDown;
+
+ protected:
+  void FinishDesign();  // takes the design values of every control
+
+ private:
+  friend class Control;
+  friend class MenuArray;
+  void AddControl(Control* c);
+  void RemoveControl(Control* c);
+  Runtime& rt_;
+  std::string name_;
+  bool loaded_ = false;
+  bool visible_ = false;
+  std::vector<Control*> controls_;
+  std::vector<MenuArray*> menuArrays_;
+};
+
+// Observer of the runtime, for the Qt binder: told after every completed user event.
+class Observer {
+ public:
+  virtual ~Observer() = default;
+  virtual void AfterEvent() = 0;
+};
+
+class Runtime {
+ public:
+  explicit Runtime(services::Services& services);
+  ~Runtime();
+
+  services::Services& svc() { return services_; }
+  // A message box with the application title "Quillworks" unless a title is given.
+  int MsgBox(const std::string& prompt, int buttons = services::vbOKOnly,
+             const std::string& title = "");
+
+  // Windows are registered once by the composition root and looked up by name.
+  void Register(std::unique_ptr<Form> form);
+  Form& GetForm(const std::string& name) const;  // throws std::out_of_range
+  template <class T>
+  T& Get(const std::string& name) const {
+    return dynamic_cast<T&>(GetForm(name));
+  }
+  std::vector<Form*> Forms() const;  // registration order
+  bool AnyLoaded() const;            // false: the program has ended
+
+  Control* Focused() const { return focused_; }
+  void SetFocus(Control* c);  // fires LostFocus/GotFocus
+
+  // User events. Each runs as one event: handler, then queued send-keys, then observers.
+  void PressKey(const Key& key);  // to the focused control (or the active form's key preview)
+  void TypeKeys(const std::string& sendKeysText);  // each key as its own user event
+  void Click(Control& c);                          // button, label, picture, check box, grid
+  void ChooseMenu(Menu& m);
+  void DropDownAndChoose(ComboBox& combo, const std::string& item);  // throws when missing
+  void Tick(int milliseconds);     // advances the clock of every enabled timer of loaded forms
+  void RunEvent(const std::function<void()>& handler);  // any other event, with the same rules
+
+  // Queues keys for the focused control; delivered after the current event has completed.
+  void SendKeys(const std::string& keys);
+
+  void AddObserver(Observer* o);
+  void RemoveObserver(Observer* o);
+
+ private:
+  friend class Form;
+  void DeliverKey(const Key& key);
+  void DrainSendKeys();
+  void Notify();
+  void FormUnloaded(Form& f);
+  services::Services& services_;
+  std::vector<std::unique_ptr<Form>> forms_;
+  Control* focused_ = nullptr;
+  std::vector<Key> pending_;
+  int depth_ = 0;
+  std::vector<Observer*> observers_;
+};
+
+}  // namespace rd::forms

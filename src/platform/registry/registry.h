@@ -1,0 +1,45 @@
+// Per-user key/value store standing in for the current user's registry hive.
+// The store is one file, registry.txt, in the configuration folder: $ROUTEDRILL_CONFIG_DIR if
+// set, else $XDG_CONFIG_HOME/routedrill, else ~/.config/routedrill. Every SetValue is written
+// through to the file at once (atomically: write a temporary file, then rename).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace rd::registry {
+
+using HKEY = std::uintptr_t;
+inline constexpr HKEY HKEY_CURRENT_USER = 0x80000001;
+inline constexpr uint32_t REG_SZ = 1;
+inline constexpr uint32_t REG_DWORD = 4;
+inline constexpr long ERROR_SUCCESS = 0;
+inline constexpr long ERROR_INVALID_HANDLE = 6;
+inline constexpr long ERROR_WRITE_FAULT = 29;
+
+// Creates (or opens) subKey below parent ("A\B\C", backslash-separated); result is an open handle.
+long RegCreateKeyA(HKEY parent, const std::string& subKey, HKEY* result);
+// Stores a value of the given type with exactly cbData bytes of data (REG_SZ: the characters
+// without a terminating NUL; REG_DWORD: 4 bytes, little-endian).
+long RegSetValueExA(HKEY key, const std::string& valueName, uint32_t reserved, uint32_t type,
+                    const uint8_t* data, uint32_t cbData);
+long RegCloseKey(HKEY key);
+
+struct StoredValue {
+  std::string name;
+  uint32_t type = 0;
+  std::vector<uint8_t> data;  // exactly the bytes written; size() is the data length
+};
+
+// Reading side (the data-source lookup and tests): the values of a key in the order they were
+// first written, or nothing when the key does not exist. keyPath is relative to HKEY_CURRENT_USER.
+std::optional<std::vector<StoredValue>> ReadKey(const std::string& keyPath);
+// The REG_SZ value `name` of keyPath as text, if present.
+std::optional<std::string> ReadString(const std::string& keyPath, const std::string& name);
+
+// The folder that holds the store (created when missing).
+std::string ConfigDir();
+
+}  // namespace rd::registry

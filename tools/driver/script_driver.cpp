@@ -1,0 +1,192 @@
+#include "script_driver.h"
+
+#include <functional>
+#include <istream>
+#include <map>
+#include <ostream>
+#include <sstream>
+#include <stdexcept>
+
+namespace rd::driver {
+namespace {
+
+struct ScriptError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// Window texts hold CR LF line breaks; the transcript shows plain newlines.
+std::string Printable(const std::string& text) {
+  std::string result;
+  result.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    result += text[i];
+  }
+  return result;
+}
+
+// Splits off the first blank-separated word; `rest` keeps everything after the single blank
+// that follows it.
+std::string TakeWord(std::string& rest) {
+  const size_t blank = rest.find(' ');
+  std::string word = rest.substr(0, blank);
+  rest = blank == std::string::npos ? "" : rest.substr(blank + 1);
+  return word;
+}
+
+int ParseInt(const std::string& text, const std::string& what) {
+  size_t used = 0;
+  int value = 0;
+  try {
+    value = std::stoi(text, &used);
+  } catch (const std::exception&) {
+    used = 0;
+  }
+  if (used == 0 || used != text.size()) throw ScriptError("bad " + what + ": '" + text + "'");
+  return value;
+}
+
+const std::map<std::string, std::function<std::string(const Module1&)>>& Variables() {
+  static const std::map<std::string, std::function<std::string(const Module1&)>> vars = {
+      {"gSublabName", [](const Module1& g) { return g.gSublabName; }},
+      {"gFromLab", [](const Module1& g) { return std::string(g.gFromLab ? "true" : "false"); }},
+      {"gHostName", [](const Module1& g) { return g.gHostName; }},
+      {"gPrompt", [](const Module1& g) { return g.gPrompt; }},
+      {"gDeviceColumn", [](const Module1& g) { return g.gDeviceColumn; }},
+      {"gCurrentInterface", [](const Module1& g) { return g.gCurrentInterface; }},
+      {"gResponse", [](const Module1& g) { return g.gResponse; }},
+      {"gDsnName", [](const Module1& g) { return g.gDsnName; }},
+      {"gDbPassword", [](const Module1& g) { return g.gDbPassword; }},
+  };
+  return vars;
+}
+
+}  // namespace
+
+ScriptDriver::ScriptDriver(std::ostream& out) : out_(out) {
+  services_.onShown = [this](const services::ScriptedServices::Shown& shown) {
+    out_ << shown.kind << " [" << shown.title << "] " << Printable(shown.text) << "\n";
+  };
+}
+
+int ScriptDriver::Run(std::istream& script) {
+  host_ = MakeApp(services_);
+  host_->Start();
+  std::string line;
+  int number = 0;
+  while (std::getline(script, line)) {
+    ++number;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty() || line[0] == '#') continue;
+    try {
+      Execute(line);
+    } catch (const std::exception& e) {
+      out_.flush();
+      std::ostringstream message;
+      message << "script error at line " << number << ": " << e.what() << "\n";
+      out_ << message.str();
+      return 1;
+    }
+  }
+  return 0;
+}
+
+forms::Form& ScriptDriver::FormNamed(const std::string& name) {
+  try {
+    return host_->ui().GetForm(name);
+  } catch (const std::out_of_range&) {
+    throw ScriptError("no window '" + name + "'");
+  }
+}
+
+// CONTROL may name a control-array element as NAME(INDEX).
+forms::Control& ScriptDriver::ControlNamed(const std::string& form, const std::string& control) {
+  std::string name = control;
+  int index = -1;
+  const size_t open = control.find('(');
+  if (open != std::string::npos && control.back() == ')') {
+    name = control.substr(0, open);
+    index = ParseInt(control.substr(open + 1, control.size() - open - 2), "index");
+  }
+  forms::Form& f = FormNamed(form);
+  if (!f.IsLoaded()) throw ScriptError("window '" + form + "' is not loaded");
+  forms::Control* c = f.FindControl(name, index);
+  if (c == nullptr) throw ScriptError("no control '" + control + "' on " + form);
+  return *c;
+}
+
+void ScriptDriver::Execute(const std::string& line) {
+  std::string rest = line;
+  const std::string verb = TakeWord(rest);
+  forms::Runtime& ui = host_->ui();
+  if (verb == "forms") {
+    for (forms::Form* f : ui.Forms()) {
+      if (!f->IsLoaded()) continue;
+      out_ << f->Name() << " [" << f->Caption << "] " << (f->Visible() ? "visible" : "hidden")
+           << "\n";
+    }
+    return;
+  }
+  if (verb == "answer") {
+    static const std::map<std::string, int> answers = {{"yes", services::vbYes},
+                                                       {"no", services::vbNo},
+                                                       {"ok", services::vbOK},
+                                                       {"cancel", services::vbCancel}};
+    const auto it = answers.find(rest);
+    if (it == answers.end()) throw ScriptError("answer must be yes, no, ok or cancel");
+    services_.msgBoxAnswers.push_back(it->second);
+    return;
+  }
+  if (verb == "file") {
+    if (rest.empty()) throw ScriptError("file needs a path or cancel");
+    services_.fileAnswers.push_back(rest == "cancel" ? std::nullopt
+                                                     : std::optional<std::string>(rest));
+    return;
+  }
+  if (verb == "clock") {
+    const size_t colon = rest.find(':');
+    if (colon == std::string::npos) throw ScriptError("clock needs HH:MM");
+    const int hour = ParseInt(rest.substr(0, colon), "hour");
+    const int minute = ParseInt(rest.substr(colon + 1), "minute");
+    if (hour < 0 || hour > 23 || minute < 0 || minute > 59) throw ScriptError("bad time");
+    services_.clock = {hour, minute};
+    return;
+  }
+  if (verb == "var") {
+    const auto it = Variables().find(rest);
+    if (it == Variables().end()) throw ScriptError("unknown variable '" + rest + "'");
+    out_ << rest << " = " << it->second(host_->app().g) << "\n";
+    return;
+  }
+  if (!ui.AnyLoaded()) throw ScriptError("the program has ended");
+  if (verb == "tick") {
+    const int seconds = ParseInt(rest, "seconds");
+    for (int i = 0; i < seconds; ++i) ui.Tick(1000);
+    return;
+  }
+  const std::string form = TakeWord(rest);
+  const std::string control = TakeWord(rest);
+  if (form.empty() || control.empty()) throw ScriptError(verb + " needs FORM CONTROL");
+  forms::Control& target = ControlNamed(form, control);
+  if (verb == "show") {
+    out_ << "--- " << form << "." << control << "\n"
+         << Printable(target.DisplayText()) << "\n---\n";
+  } else if (verb == "menu") {
+    auto* item = dynamic_cast<forms::Menu*>(&target);
+    if (item == nullptr) throw ScriptError(control + " is not a menu item");
+    ui.ChooseMenu(*item);
+  } else if (verb == "click") {
+    ui.Click(target);
+  } else if (verb == "keys") {
+    if (ui.Focused() != &target) ui.RunEvent([&target] { target.SetFocus(); });
+    ui.TypeKeys(rest);
+  } else if (verb == "choose") {
+    auto* combo = dynamic_cast<forms::ComboBox*>(&target);
+    if (combo == nullptr) throw ScriptError(control + " is not a combo box");
+    ui.DropDownAndChoose(*combo, rest);
+  } else {
+    throw ScriptError("unknown command '" + verb + "'");
+  }
+}
+
+}  // namespace rd::driver

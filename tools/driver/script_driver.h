@@ -1,0 +1,43 @@
+// Runs the application without Qt from a script of user actions and prints what the user
+// would have seen: window texts on request, and every message box as it appears.
+//
+// Script lines (blank lines and lines starting with '#' are ignored):
+//   menu FORM ITEM | menu FORM ITEM(INDEX)   choose a menu item
+//   click FORM CONTROL                       click a button (or label, picture, grid)
+//   keys FORM CONTROL TEXT                   type TEXT (send-keys notation) into the control
+//   choose FORM CONTROL TEXT                 drop a combo box down and choose an item
+//   answer yes|no|ok|cancel                  answer for the next message box
+//   file PATH|cancel                         answer for the next file dialog
+//   tick SECONDS                             let the timers run
+//   clock HH:MM                              set the clock
+//   show FORM CONTROL                        print the control's text between --- lines
+//   forms                                    print each loaded form
+//   var NAME                                 print a shared program variable
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+#include "app/app_host.h"
+#include "platform/services/services.h"
+
+namespace rd::driver {
+
+class ScriptDriver {
+ public:
+  explicit ScriptDriver(std::ostream& out);
+  // Starts the application, then runs the script. Returns 0, or 1 after printing a script error
+  // that names the line.
+  int Run(std::istream& script);
+
+ private:
+  void Execute(const std::string& line);
+  forms::Form& FormNamed(const std::string& name);
+  forms::Control& ControlNamed(const std::string& form, const std::string& control);
+
+  std::ostream& out_;
+  services::ScriptedServices services_;
+  std::unique_ptr<AppHost> host_;
+};
+
+}  // namespace rd::driver
