@@ -1,0 +1,31 @@
+// Reading the show-output template "showcommands.txt" and filling its "$" references. Shared by
+// the show output and the startup-configuration copy.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/db/db.h"
+#include "shell/app.h"
+
+namespace rd {
+
+inline constexpr const char* kShowTemplateFile = "showcommands.txt";
+
+// Splits text into lines at CR LF, LF or CR; a final line break ends the last line.
+std::vector<std::string> SplitLines(const std::string& text);
+
+// The output lines of every block of the template file whose head line equals `head` exactly,
+// in file order; the empty line that ends a block is not included. Throws std::runtime_error
+// when the file cannot be read.
+std::vector<std::vector<std::string>> ReadTemplateBlocks(const std::string& path,
+                                                         const std::string& head);
+
+// One output line with its references filled from the current device's working column: each
+// "$name" becomes the value, "$uptime" at the end of the line the router uptime. Nothing when the
+// line is only a reference whose value is "nill". Throws db::DbError naming a reference that has
+// no row.
+std::optional<std::string> SubstituteLine(App& app, db::Connection& conn, const std::string& line);
+
+}  // namespace rd
