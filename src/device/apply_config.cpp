@@ -89,9 +89,7 @@ void FreeCell(db::Connection& conn, const std::string& key, const std::string& i
 }
 
 void Write(App& app, db::Connection& conn, const std::string& key, const std::string& value) {
-  if (WriteDeviceVariable(conn, key, app.g.gDeviceColumn, value) == WriteOutcome::NoColumn) {
-    throw db::DbError("routervariables has no device column " + app.g.gDeviceColumn);
-  }
+  StoreDeviceVariable(conn, key, app.g.gDeviceColumn, value);
 }
 
 void WriteKeyword(App& app, db::Connection& conn, const std::vector<std::string>& names,
@@ -165,9 +163,7 @@ ConfigResult ApplyConfigCommand(App& app, std::vector<std::string>& names,
   }
 
   if (EqualsNoCase(cmdText, "hostname")) {
-    const auto host = ReadDeviceVariable(conn, "hostname", app.g.gDeviceColumn);
-    if (!host) throw db::DbError("routervariables has no row hostname");
-    app.g.gHostName = *host;
+    app.g.gHostName = RequireDeviceVariable(conn, "hostname", app.g.gDeviceColumn);
   }
   return ConfigResult::Applied;
 }

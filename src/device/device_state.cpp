@@ -59,6 +59,25 @@ WriteOutcome WriteDeviceVariable(db::Connection& conn, const std::string& key,
   return WriteOutcome::Written;
 }
 
+std::string RequireDeviceVariable(db::Connection& conn, const std::string& key,
+                                  const std::string& column) {
+  const auto value = ReadDeviceVariable(conn, key, column);
+  if (!value) throw db::DbError("routervariables has no row " + key + " for device " + column);
+  return *value;
+}
+
+void StoreDeviceVariable(db::Connection& conn, const std::string& key, const std::string& column,
+                         const std::string& value) {
+  switch (WriteDeviceVariable(conn, key, column, value)) {
+    case WriteOutcome::Written:
+      return;
+    case WriteOutcome::NoRow:
+      throw db::DbError("routervariables has no row " + key);
+    case WriteOutcome::NoColumn:
+      throw db::DbError("routervariables has no device column " + column);
+  }
+}
+
 std::vector<int> VariableRows::WorkingColumns() const {
   std::vector<int> ordinals;
   for (int pos = 2; pos < static_cast<int>(columns.size()); pos += 2) ordinals.push_back(pos);

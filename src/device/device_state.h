@@ -34,6 +34,13 @@ enum class WriteOutcome { Written, NoRow, NoColumn };
 WriteOutcome WriteDeviceVariable(db::Connection& conn, const std::string& key,
                                  const std::string& column, const std::string& value);
 
+// As ReadDeviceVariable and WriteDeviceVariable, for rows the content must have: a missing row
+// or column throws db::DbError naming it.
+std::string RequireDeviceVariable(db::Connection& conn, const std::string& key,
+                                  const std::string& column);
+void StoreDeviceVariable(db::Connection& conn, const std::string& key, const std::string& column,
+                         const std::string& value);
+
 // A snapshot of some rows of the table, in the engine's stored order.
 struct VariableRows {
   struct Row {

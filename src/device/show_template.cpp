@@ -56,9 +56,7 @@ std::optional<std::string> SubstituteLine(App& app, db::Connection& conn, const 
   if (dollar == std::string::npos) return line;
 
   auto valueOf = [&](const std::string& name) {
-    const auto value = ReadDeviceVariable(conn, name, app.g.gDeviceColumn);
-    if (!value) throw db::DbError("routervariables has no row " + name + " for this device");
-    return *value;
+    return RequireDeviceVariable(conn, name, app.g.gDeviceColumn);
   };
 
   // A line that is nothing but one reference is dropped when the setting is unset.

@@ -13,17 +13,6 @@ constexpr const char* kRunningConfigHead = "show running-config";
 constexpr const char* kStartupConfigKey = "startup-config";
 constexpr const char* kErasedText = "%% Non-volatile configuration memory is not present";
 
-void Store(App& app, db::Connection& conn, const std::string& key, const std::string& text) {
-  switch (WriteDeviceVariable(conn, key, app.g.gDeviceColumn, text)) {
-    case WriteOutcome::Written:
-      return;
-    case WriteOutcome::NoRow:
-      throw db::DbError("routervariables has no row " + key);
-    case WriteOutcome::NoColumn:
-      throw db::DbError("routervariables has no device column " + app.g.gDeviceColumn);
-  }
-}
-
 }  // namespace
 
 void CopyRunningToStartup(App& app) {
@@ -39,13 +28,13 @@ void CopyRunningToStartup(App& app) {
     if (const auto filled = SubstituteLine(app, conn, line)) text += "\r\n" + *filled;
   }
   text += "\r\n";
-  Store(app, conn, kStartupConfigKey, text);
+  StoreDeviceVariable(conn, kStartupConfigKey, app.g.gDeviceColumn, text);
 }
 
 void EraseStartupConfig(App& app, const std::string& key) {
   db::Connection conn;
   conn.Open(ConnectionString(app.g));
-  Store(app, conn, key, kErasedText);
+  StoreDeviceVariable(conn, key, app.g.gDeviceColumn, kErasedText);
 }
 
 }  // namespace rd

@@ -10,12 +10,6 @@ namespace {
 
 constexpr const char* kSessionKey = "telnetsession_id";
 
-std::string Required(db::Connection& conn, const std::string& key, const std::string& column) {
-  const auto value = ReadDeviceVariable(conn, key, column);
-  if (!value) throw db::DbError("routervariables has no row " + key + " for device " + column);
-  return *value;
-}
-
 // Arms the terminal's "password:" entry for the target's vty password, when it has one.
 void ArmVtyLogin(Module1& g, const std::string& password) {
   g.gVtyPassword = password;
@@ -29,9 +23,9 @@ void ArmVtyLogin(Module1& g, const std::string& password) {
 
 // A device keeps its session number until "disconnect" frees it; otherwise it gets the next.
 void GiveSessionNumber(App& app, db::Connection& conn) {
-  if (Required(conn, kSessionKey, app.g.gDeviceColumn) != "nill") return;
+  if (RequireDeviceVariable(conn, kSessionKey, app.g.gDeviceColumn) != "nill") return;
   ++app.g.gTelnetSessionCount;
-  WriteDeviceVariable(conn, kSessionKey, app.g.gDeviceColumn,
+  StoreDeviceVariable(conn, kSessionKey, app.g.gDeviceColumn,
                       std::to_string(app.g.gTelnetSessionCount));
 }
 
@@ -53,8 +47,8 @@ void TelnetToHost(App& app) {
   db::Connection conn;
   conn.Open(ConnectionString(g));
   g.gDeviceColumn = reach.column;
-  g.gHostName = Required(conn, "hostname", reach.column);
-  ArmVtyLogin(g, Required(conn, "linevty_pass", reach.column));
+  g.gHostName = RequireDeviceVariable(conn, "hostname", reach.column);
+  ArmVtyLogin(g, RequireDeviceVariable(conn, "linevty_pass", reach.column));
   GiveSessionNumber(app, conn);
 }
 
