@@ -51,8 +51,10 @@ struct Key {
 // Parses send-keys notation into keystrokes: "{UP}", "{DOWN}", "{LEFT}", "{RIGHT}", "{END}",
 // "{HOME}", "{BACKSPACE}"/"{BS}", "{DELETE}"/"{DEL}", "{TAB}", "{ENTER}" and "~", "{F1}",
 // "{ESC}", "^" Ctrl, "+" Shift, "%" Alt (for the next key), "{+}" "{^}" "{%}" "{~}" "{{}" "{}}"
-// for the literal characters. Ctrl+Z gives character 26, Ctrl+Shift+6 character 30.
-// Throws std::invalid_argument on malformed text.
+// for the literal characters (any single character in braces stands for itself). "{NAME n}"
+// repeats a key n times. Ctrl+letter gives the letter's code minus 64 (Ctrl+Z is 26), Ctrl+Shift+6
+// character 30; Alt keys produce no character. Throws std::invalid_argument on malformed text
+// (unknown or unclosed braces, a modifier with no key, a control character in the text).
 std::vector<Key> ParseSendKeys(const std::string& keys);
 
 class Form;
@@ -148,18 +150,26 @@ class TextBox : public Control {
   // Left, Right, Home, End, Up and Down. Editing is skipped while Locked; caret movement is not.
   void DefaultAction(const Key& key);
 
-  std::string DisplayText() const override { return text_; }
+  std::string DisplayText() const override;  // the text, masked by PasswordChar when set
   void SaveDesign() override;
   void RestoreDesign() override;
 
   // Revision counter, bumped on every change of text; the Qt binder redraws only on change.
   uint64_t TextRevision() const { return revision_; }
 
+ protected:
+  TextBox(Form& parent, std::string name, bool multiLine, ControlKind kind);
+
  private:
   std::string text_;
   int selStart_ = 0;
   int selLength_ = 0;
   uint64_t revision_ = 0;
+  int Caret() const { return selStart_ + selLength_; }
+  void MoveCaret(int pos);
+  void Replace(int start, int length, const std::string& text);  // caret after the new text
+  void Edit(const Key& key);
+  void Navigate(const Key& key);
   struct Design;
   std::shared_ptr<Design> design_;
 };
@@ -285,14 +295,16 @@ class Menu : public Control {
 class MenuArray {
  public:
   // Creates element 0 from design.
-  MenuArray(Form& parent, std::string name, std::string caption0, Menu* parentMenu,
-            bool visible0);
+  MenuArray(Form& parent, std::string name, std::string caption0, Menu* parentMenu, bool visible0);
   Menu& operator()(int index);  // throws std::out_of_range when not loaded
   bool IsLoaded(int index) const;
   void Load(int index);  // throws std::invalid_argument when already loaded
   void UnloadAll();      // removes every element but 0 (the form's unload does this)
   std::vector<int> LoadedIndexes() const;  // ascending
   std::function<void(int index)> Click;
+  ~MenuArray();
+  MenuArray(const MenuArray&) = delete;
+  MenuArray& operator=(const MenuArray&) = delete;
 
  private:
   Form& form_;
@@ -328,8 +340,11 @@ class Grid : public Control {
   void RestoreDesign() override;
 
  private:
+  void CheckCell(int row, int col) const;  // throws std::out_of_range outside the grid
   std::vector<std::vector<std::string>> cells_;
+  int cols_ = 0;
   Common designCommon_{};
+  int designCols_ = 0;
   std::vector<std::vector<std::string>> designCells_;
 };
 
@@ -401,8 +416,8 @@ class Form {
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);  // the Visible property; Show/Hide set it too
 
-  void Load();    // no-op when loaded
-  void Show();    // loads first when needed, then makes visible
+  void Load();  // no-op when loaded
+  void Show();  // loads first when needed, then makes visible
   void Hide();
   void Unload();  // no-op when not loaded; the program ends when no form is loaded
 
@@ -423,15 +438,25 @@ class Form {
  private:
   friend class Control;
   friend class MenuArray;
+  friend class Runtime;
   void AddControl(Control* c);
   void RemoveControl(Control* c);
+  // The control that gets the focus when the form becomes active: the one that last had it, or
+  // else the first tab stop by tab order; nullptr when none can take it.
+  Control* FocusTarget() const;
   Runtime& rt_;
   std::string name_;
   bool loaded_ = false;
   bool visible_ = false;
   std::vector<Control*> controls_;
   std::vector<MenuArray*> menuArrays_;
+  bool designed_ = false;         // FinishDesign ran: Unload may restore design values
+  Control* lastFocus_ = nullptr;  // focus returns here when the form is activated again
 };
+
+// Whether a control can take the focus (kind, Visible, Enabled and a visible form); TabStop is
+// not required: a click or SetFocus may focus a control that Tab skips.
+bool CanFocus(const Control& c);
 
 // Observer of the runtime, for the Qt binder: told after every completed user event.
 class Observer {
@@ -469,7 +494,7 @@ class Runtime {
   void Click(Control& c);                          // button, label, picture, check box, grid
   void ChooseMenu(Menu& m);
   void DropDownAndChoose(ComboBox& combo, const std::string& item);  // throws when missing
-  void Tick(int milliseconds);     // advances the clock of every enabled timer of loaded forms
+  void Tick(int milliseconds);  // advances the clock of every enabled timer of loaded forms
   void RunEvent(const std::function<void()>& handler);  // any other event, with the same rules
 
   // Queues keys for the focused control; delivered after the current event has completed.
@@ -480,15 +505,21 @@ class Runtime {
 
  private:
   friend class Form;
+  void RunGuarded(const std::function<void()>& handler);  // reports exceptions at the outer level
   void DeliverKey(const Key& key);
+  void MoveFocusByTab(bool backwards);
   void DrainSendKeys();
   void Notify();
-  void FormUnloaded(Form& f);
+  void FormActivated(Form& f);    // the form was shown: it becomes the active window
+  void FormDeactivated(Form& f);  // hidden or unloaded: focus moves to the next active window
+  Form* ActiveForm() const;
   services::Services& services_;
   std::vector<std::unique_ptr<Form>> forms_;
   Control* focused_ = nullptr;
   std::vector<Key> pending_;
+  std::vector<Form*> activation_;  // visible forms, most recently activated last
   int depth_ = 0;
+  bool draining_ = false;
   std::vector<Observer*> observers_;
 };
 

@@ -1,0 +1,187 @@
+// The text box: text, selection and the box's own action for a key. Lines are separated by
+// CR LF; the caret never stops between the two characters.
+#include <algorithm>
+
+#include "platform/forms/forms.h"
+
+namespace rd::forms {
+namespace {
+
+bool IsBreakAt(const std::string& text, int pos) {
+  return pos >= 0 && pos + 1 < static_cast<int>(text.size()) && text[pos] == '\r' &&
+         text[pos + 1] == '\n';
+}
+
+// Start of the line holding pos.
+int LineStart(const std::string& text, int pos) {
+  for (int i = pos; i >= 2; --i) {
+    if (IsBreakAt(text, i - 2)) return i;
+  }
+  return 0;
+}
+
+// End of the line holding pos (the position of its CR LF, or the end of the text).
+int LineEnd(const std::string& text, int pos) {
+  const size_t found = text.find(CRLF, static_cast<size_t>(pos));
+  return found == std::string::npos ? static_cast<int>(text.size()) : static_cast<int>(found);
+}
+
+}  // namespace
+
+struct TextBox::Design {
+  Common common;
+  std::string text;
+  bool locked;
+  bool multiLine;
+  int maxLength;
+  std::string passwordChar;
+};
+
+TextBox::TextBox(Form& parent, std::string name, bool multiLine)
+    : TextBox(parent, std::move(name), multiLine, ControlKind::TextBox) {}
+
+TextBox::TextBox(Form& parent, std::string name, bool multiLine, ControlKind kind)
+    : Control(parent, std::move(name), kind), MultiLine(multiLine) {}
+
+void TextBox::SetText(const std::string& text) {
+  const bool changed = text != text_;
+  text_ = text;
+  selStart_ = 0;
+  selLength_ = 0;
+  if (changed) {
+    ++revision_;
+    if (Change) Change();
+  }
+}
+
+void TextBox::SetSelStart(int start) {
+  selStart_ = std::clamp(start, 0, static_cast<int>(text_.size()));
+  selLength_ = 0;
+}
+
+void TextBox::SetSelLength(int length) {
+  selLength_ = std::clamp(length, 0, static_cast<int>(text_.size()) - selStart_);
+}
+
+std::string TextBox::SelText() const {
+  return text_.substr(static_cast<size_t>(selStart_), static_cast<size_t>(selLength_));
+}
+
+void TextBox::SetSelText(const std::string& text) { Replace(selStart_, selLength_, text); }
+
+void TextBox::Replace(int start, int length, const std::string& text) {
+  const bool changed = length > 0 || !text.empty();
+  text_.replace(static_cast<size_t>(start), static_cast<size_t>(length), text);
+  selStart_ = start + static_cast<int>(text.size());
+  selLength_ = 0;
+  if (changed) {
+    ++revision_;
+    if (Change) Change();
+  }
+}
+
+void TextBox::MoveCaret(int pos) {
+  selStart_ = std::clamp(pos, 0, static_cast<int>(text_.size()));
+  selLength_ = 0;
+}
+
+void TextBox::DefaultAction(const Key& key) {
+  if (key.ascii != 0) {
+    if (!Locked) Edit(key);
+  } else if (key.keyCode == vbKeyDelete) {
+    if (!Locked) Edit(key);
+  } else {
+    Navigate(key);
+  }
+}
+
+// Character keys and Delete: insert, break the line, or delete.
+void TextBox::Edit(const Key& key) {
+  const int size = static_cast<int>(text_.size());
+  if (key.ascii == 8 || key.keyCode == vbKeyDelete) {
+    if (selLength_ > 0) {
+      Replace(selStart_, selLength_, "");
+    } else if (key.ascii == 8 && selStart_ > 0) {
+      const int n = IsBreakAt(text_, selStart_ - 2) ? 2 : 1;
+      Replace(selStart_ - n, n, "");
+    } else if (key.ascii == 0 && selStart_ < size) {
+      Replace(selStart_, IsBreakAt(text_, selStart_) ? 2 : 1, "");
+    }
+    return;
+  }
+  std::string insert;
+  if (key.ascii == 13) {
+    if (!MultiLine) return;
+    insert = CRLF;
+  } else if (key.ascii < 32 || key.ascii == 127) {
+    return;  // other control characters (Tab, Esc, Ctrl+letter) insert nothing
+  } else {
+    insert = std::string(1, static_cast<char>(key.ascii));
+  }
+  if (MaxLength > 0 && size - selLength_ + static_cast<int>(insert.size()) > MaxLength) return;
+  Replace(selStart_, selLength_, insert);
+}
+
+// Caret keys. A single-line box takes Up and Down as Left and Right.
+void TextBox::Navigate(const Key& key) {
+  const int size = static_cast<int>(text_.size());
+  const bool ctrl = (key.shift & vbCtrlMask) != 0;
+  const int caret = Caret();
+  switch (key.keyCode) {
+    case vbKeyLeft:
+      if (selLength_ > 0) return MoveCaret(selStart_);
+      return MoveCaret(IsBreakAt(text_, caret - 2) ? caret - 2 : caret - 1);
+    case vbKeyRight:
+      if (selLength_ > 0) return MoveCaret(caret);
+      return MoveCaret(IsBreakAt(text_, caret) ? caret + 2 : caret + 1);
+    case vbKeyHome:
+      return MoveCaret(ctrl ? 0 : LineStart(text_, caret));
+    case vbKeyEnd:
+      return MoveCaret(ctrl ? size : LineEnd(text_, caret));
+    case vbKeyUp: {
+      if (!MultiLine) return Navigate(Key{vbKeyLeft, key.shift, 0});
+      const int start = LineStart(text_, caret);
+      if (start == 0) return MoveCaret(caret);
+      const int prevStart = LineStart(text_, start - 2);
+      return MoveCaret(prevStart + std::min(caret - start, start - 2 - prevStart));
+    }
+    case vbKeyDown: {
+      if (!MultiLine) return Navigate(Key{vbKeyRight, key.shift, 0});
+      const int end = LineEnd(text_, caret);
+      if (end == size) return MoveCaret(caret);
+      const int column = caret - LineStart(text_, caret);
+      const int nextStart = end + 2;
+      return MoveCaret(nextStart + std::min(column, LineEnd(text_, nextStart) - nextStart));
+    }
+    default:
+      return;
+  }
+}
+
+std::string TextBox::DisplayText() const {
+  if (PasswordChar.empty() || MultiLine) return text_;
+  return std::string(text_.size(), PasswordChar[0]);
+}
+
+void TextBox::SaveDesign() {
+  design_ = std::make_shared<Design>(
+      Design{SaveCommon(), text_, Locked, MultiLine, MaxLength, PasswordChar});
+}
+
+void TextBox::RestoreDesign() {
+  if (!design_) return;
+  RestoreCommon(design_->common);
+  if (text_ != design_->text) ++revision_;
+  text_ = design_->text;
+  selStart_ = 0;
+  selLength_ = 0;
+  Locked = design_->locked;
+  MultiLine = design_->multiLine;
+  MaxLength = design_->maxLength;
+  PasswordChar = design_->passwordChar;
+}
+
+RichTextBox::RichTextBox(Form& parent, std::string name)
+    : TextBox(parent, std::move(name), true, ControlKind::RichTextBox) {}
+
+}  // namespace rd::forms

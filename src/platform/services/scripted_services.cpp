@@ -1,0 +1,68 @@
+// Scripted services: answers from queues, a record of everything shown.
+#include "platform/services/services.h"
+
+namespace rd::services {
+namespace {
+
+constexpr int kButtonsMask = 7;
+constexpr int vbAbortRetryIgnore = 2;
+constexpr int vbYesNoCancel = 3;
+constexpr int vbRetryCancel = 5;
+constexpr int vbAbort = 3;
+
+// The answer of a box that nobody answered: its cautious choice.
+int DefaultAnswer(int buttons) {
+  switch (buttons & kButtonsMask) {
+    case vbOKCancel:
+    case vbYesNoCancel:
+    case vbRetryCancel:
+      return vbCancel;
+    case vbYesNo:
+      return vbNo;
+    case vbAbortRetryIgnore:
+      return vbAbort;
+    default:
+      return vbOK;
+  }
+}
+
+}  // namespace
+
+void ScriptedServices::Record(Shown s) {
+  shown.push_back(s);
+  if (onShown) onShown(shown.back());
+}
+
+int ScriptedServices::MsgBox(const std::string& prompt, int buttons, const std::string& title) {
+  Record(Shown{"MSGBOX", title.empty() ? kAppTitle : title, prompt});
+  if (msgBoxAnswers.empty()) return DefaultAnswer(buttons);
+  const int answer = msgBoxAnswers.front();
+  msgBoxAnswers.pop_front();
+  return answer;
+}
+
+std::optional<std::string> ScriptedServices::FileDialog(const FileDialogRequest& request) {
+  Record(Shown{"FILE", request.save ? "Save" : "Open", request.filter});
+  if (fileAnswers.empty()) return std::nullopt;
+  std::optional<std::string> answer = fileAnswers.front();
+  fileAnswers.pop_front();
+  return answer;
+}
+
+bool ScriptedServices::ShowPrinter() {
+  Record(Shown{"PRINT", "", ""});
+  if (printAnswers.empty()) return false;
+  const bool answer = printAnswers.front();
+  printAnswers.pop_front();
+  return answer;
+}
+
+void ScriptedServices::PrintText(const std::string& title, const std::string& text) {
+  printed.emplace_back(title, text);
+}
+
+void ScriptedServices::ShowHelp(const std::string& startPage) {
+  Record(Shown{"HELP", "", startPage});
+}
+
+}  // namespace rd::services
