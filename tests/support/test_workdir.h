@@ -71,7 +71,8 @@ class TestWorkdir {
   }
 
   // Builds commandsbackup.mdb in the folder from data/schema.sql followed by each fixture in
-  // order, registers the data source "cmds1" for it and drops cached database handles. A
+  // order (replacing any earlier build only when this one succeeds), registers the data source
+  // "cmds1" for it and drops cached database handles. A
   // fixture ending in ".sql" is a file (a relative path is taken from the working directory the
   // test started in); anything else is SQL text. Throws rd::db::DbError on bad SQL.
   void BuildDatabase(const std::vector<std::string>& fixtures = {}) {
@@ -83,7 +84,6 @@ class TestWorkdir {
         files.push_back(WriteFixture(fixture));
       }
     }
-    std::filesystem::remove(dir_ / kDatabaseName);
     rd::db::CreateDatabase((dir_ / kDatabaseName).string(), files, kPassword);
     RegisterDsn(kDatabaseName);
     rd::db::CloseAllEngines();

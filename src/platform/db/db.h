@@ -37,7 +37,8 @@ class Value {
   bool IsNull() const { return !text_.has_value(); }
   const std::string& Text() const;  // "" for NULL; integers as their decimal text
   int16_t Int16() const;            // throws DbError when the text is no whole number
-  bool Bool() const;                // "" / NULL / "0" false; any other number true
+  bool Bool() const;                // "" / NULL / "0" false; any other number true; "True" /
+                                    // "False" in any case as said; other text throws DbError
  private:
   std::optional<std::string> text_;
 };
@@ -69,20 +70,26 @@ class Recordset {
   Recordset();
   ~Recordset();
   // Runs the query and reads the whole result into memory. The text goes through the dialect
-  // shim first. A source of one table (no join) can be written.
+  // shim first. lockType -1 keeps the LockType property. With a lock type above read-only, a
+  // source of one table ("SELECT ... FROM t [WHERE ...] [ORDER BY ...]") can be written; any
+  // other recordset refuses writes. Throws DbError when already open, when the connection is
+  // not open, when the text is not exactly one statement, or when the query fails. A statement
+  // that returns no rows (not a SELECT) is run and leaves the recordset closed.
   void Open(const std::string& sql, Connection& conn, int cursorType = -1, int lockType = -1,
             int options = -1);
-  void Close();
+  void Close();  // discards an unsaved edit
   bool IsOpen() const;
 
   bool EOF_() const;  // past the last row (EOF is a macro in <cstdio>)
   bool BOF() const;   // before the first row
+  // Moves save an edit in progress first (as Update). MoveNext at EOF and MovePrevious at BOF
+  // throw; MoveFirst/MoveLast on an empty result leave it at EOF/BOF. Deleted rows are skipped.
   void MoveFirst();
   void MoveNext();
   void MovePrevious();
   void MoveLast();
   int RecordCount() const;
-  int AbsolutePosition() const;  // 0-based current row
+  int AbsolutePosition() const;  // 0-based current row; -1 at BOF/EOF
 
   int FieldCount() const;
   const std::string& FieldName(int pos) const;
@@ -91,10 +98,13 @@ class Recordset {
   // Writes to the current (or new) row, by column name without regard to case or by position.
   void SetField(const std::string& name, const std::string& value);
   void SetField(int pos, const std::string& value);
-  void AddNew();   // starts a new row; Update saves it
-  void Update();   // saves the edited or new row atomically
+  void AddNew();  // starts a new row; Update saves it
+  void Update();  // saves the edited or new row atomically (one statement, bound values), then
+                  // reads it back; on failure the edit is undone and DbError thrown
+  // Deletes the current row from the table at once (only adAffectCurrent); the row stays current
+  // but unreadable until the cursor moves. Deleting an unsaved new row just drops it.
   void Delete(int affect = adAffectCurrent);
-  void UpdateBatch(int affect = adAffectAll);
+  void UpdateBatch(int affect = adAffectAll);  // saves an edit in progress; the rest is written
 
  private:
   struct State;

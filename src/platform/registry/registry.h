@@ -1,7 +1,10 @@
 // Per-user key/value store standing in for the current user's registry hive.
 // The store is one file, registry.txt, in the configuration folder: $ROUTEDRILL_CONFIG_DIR if
 // set, else $XDG_CONFIG_HOME/routedrill, else ~/.config/routedrill. Every SetValue is written
-// through to the file at once (atomically: write a temporary file, then rename).
+// through to the file at once (atomically: write a temporary file, then rename); every call
+// reads the file afresh, so a changed configuration folder takes effect at the next call.
+// Key paths are backslash-separated; key and value names compare without regard to ASCII case
+// and keep the spelling of their first write. Creating a key creates its missing parents.
 #pragma once
 
 #include <cstdint>
@@ -18,11 +21,15 @@ inline constexpr uint32_t REG_DWORD = 4;
 inline constexpr long ERROR_SUCCESS = 0;
 inline constexpr long ERROR_INVALID_HANDLE = 6;
 inline constexpr long ERROR_WRITE_FAULT = 29;
+inline constexpr long ERROR_INVALID_PARAMETER = 87;
 
 // Creates (or opens) subKey below parent ("A\B\C", backslash-separated); result is an open handle.
+// Returns ERROR_INVALID_HANDLE for an unknown parent, ERROR_WRITE_FAULT when the store can't be
+// written.
 long RegCreateKeyA(HKEY parent, const std::string& subKey, HKEY* result);
 // Stores a value of the given type with exactly cbData bytes of data (REG_SZ: the characters
-// without a terminating NUL; REG_DWORD: 4 bytes, little-endian).
+// without a terminating NUL; REG_DWORD: 4 bytes, little-endian). Rewriting a value keeps its place
+// in the key's order. Returns ERROR_INVALID_PARAMETER when data is null but cbData is not 0.
 long RegSetValueExA(HKEY key, const std::string& valueName, uint32_t reserved, uint32_t type,
                     const uint8_t* data, uint32_t cbData);
 long RegCloseKey(HKEY key);

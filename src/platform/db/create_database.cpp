@@ -1,0 +1,103 @@
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "platform/db/db.h"
+#include "platform/db/engine.h"
+#include "platform/db/statement.h"
+
+namespace rd::db {
+namespace {
+
+// Offset of the first character at or after pos that is not blank or part of a comment.
+size_t SkipFiller(const std::string& sql, size_t pos) {
+  while (pos < sql.size()) {
+    if (std::isspace(static_cast<unsigned char>(sql[pos]))) {
+      ++pos;
+    } else if (sql.compare(pos, 2, "--") == 0) {
+      pos = std::min(sql.find('\n', pos), sql.size());
+    } else if (sql.compare(pos, 2, "/*") == 0) {
+      size_t end = sql.find("*/", pos + 2);
+      pos = end == std::string::npos ? sql.size() : end + 2;
+    } else {
+      break;
+    }
+  }
+  return pos;
+}
+
+int LineAt(const std::string& text, size_t offset) {
+  return 1 +
+         static_cast<int>(std::count(text.begin(), text.begin() + static_cast<long>(offset), '\n'));
+}
+
+// Runs every statement of the script; a failure throws DbError "FILE:LINE: message", the line
+// being where the error lies when SQLite tells, else where the failing statement starts.
+void RunScript(sqlite3* db, const std::string& file) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) throw DbError(file + ": can't read the SQL file");
+  std::ostringstream buffer;
+  buffer << in.rdbuf();
+  const std::string sql = buffer.str();
+  size_t pos = SkipFiller(sql, 0);
+  while (pos < sql.size()) {
+    const char* start = sql.c_str() + pos;
+    const char* tail = nullptr;
+    sqlite3_stmt* stmt = nullptr;
+    int rc = sqlite3_prepare_v2(db, start, static_cast<int>(sql.size() - pos), &stmt, &tail);
+    if (rc == SQLITE_OK && stmt != nullptr) {
+      while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+      }
+      if (rc == SQLITE_DONE) rc = SQLITE_OK;
+    }
+    if (rc != SQLITE_OK) {
+      int offset = sqlite3_error_offset(db);
+      std::string message = sqlite3_errmsg(db);
+      sqlite3_finalize(stmt);
+      size_t at = offset >= 0 ? pos + static_cast<size_t>(offset) : pos;
+      throw DbError(file + ":" + std::to_string(LineAt(sql, at)) + ": " + message);
+    }
+    sqlite3_finalize(stmt);
+    pos = SkipFiller(sql, static_cast<size_t>(tail - sql.c_str()));
+  }
+}
+
+void StorePassword(sqlite3* db, const std::string& password) {
+  Statement create(
+      db, std::string("CREATE TABLE ") + kMetaTable + " (name TEXT PRIMARY KEY, value TEXT)");
+  create.Step();
+  Statement insert(db, std::string("INSERT INTO ") + kMetaTable + " VALUES ('password', ?)");
+  insert.Bind(1, password);
+  insert.Step();
+}
+
+}  // namespace
+
+void CreateDatabase(const std::string& outPath, const std::vector<std::string>& sqlFiles,
+                    const std::string& password) {
+  std::string temp = outPath + ".tmp" + std::to_string(getpid());
+  std::remove(temp.c_str());
+  sqlite3* db = nullptr;
+  int rc = sqlite3_open_v2(temp.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+  try {
+    if (rc != SQLITE_OK) ThrowSqlite(db, outPath + ": can't create the database file");
+    for (const std::string& file : sqlFiles) RunScript(db, file);
+    StorePassword(db, password);
+  } catch (...) {
+    sqlite3_close_v2(db);
+    std::remove(temp.c_str());
+    throw;
+  }
+  if (sqlite3_close_v2(db) != SQLITE_OK || std::rename(temp.c_str(), outPath.c_str()) != 0) {
+    std::remove(temp.c_str());
+    throw DbError(outPath + ": can't write the database file");
+  }
+}
+
+}  // namespace rd::db
