@@ -2,6 +2,7 @@
 // labs, the administrator login and the help.
 #pragma once
 
+#include "platform/db/db.h"
 #include "platform/forms/forms.h"
 #include "shell/app.h"
 
