@@ -105,6 +105,17 @@ TEST(FormLifecycleTest, HidingTheActiveFormGivesFocusBackToTheOneBehind) {
   EXPECT_TRUE(fx.rt.AnyLoaded());
 }
 
+TEST(FormLifecycleTest, AKeyWhoseHandlerUnloadsTheWindowIsNotTyped) {
+  RuntimeFixture fx;
+  ConsoleForm& form = fx.ShowConsole();
+  form.Text1.KeyPress = [&](int16_t& ascii) {
+    if (ascii == 'q') form.Unload();
+  };
+  fx.rt.TypeKeys("aq");
+  EXPECT_FALSE(form.IsLoaded());
+  EXPECT_EQ(form.Text1.Text(), "");  // design text back, and the "q" went nowhere
+}
+
 TEST(FormLifecycleTest, LoadedFlagIsSetBeforeFormLoadRuns) {
   RuntimeFixture fx;
   auto owned = std::make_unique<MenuForm>(fx.rt);

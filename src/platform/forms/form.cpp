@@ -9,7 +9,7 @@ namespace rd::forms {
 Form::Form(Runtime& rt, std::string name, std::string caption)
     : Caption(std::move(caption)), rt_(rt), name_(std::move(name)) {}
 
-Form::~Form() = default;
+Form::~Form() { std::erase(rt_.activation_, this); }
 
 void Form::AddControl(Control* c) { controls_.push_back(c); }
 

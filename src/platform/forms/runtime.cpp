@@ -120,6 +120,7 @@ void Runtime::DeliverKey(const Key& key) {
     int16_t ascii = key.ascii;
     if (ascii != 0 && box->KeyPress) box->KeyPress(ascii);
     if (key.ascii != 0 && ascii == 0) return;  // KeyPress cancelled the character
+    if (!box->Parent().IsLoaded()) return;     // a handler closed the window
     box->DefaultAction(Key{code, key.shift, ascii});
   } else if (auto* button = dynamic_cast<CommandButton*>(target)) {
     if ((key.ascii == 13 || key.ascii == 32) && button->Click) button->Click();
@@ -182,7 +183,9 @@ void Runtime::Notify() {
 void Runtime::SendKeys(const std::string& keys) {
   const std::vector<Key> parsed = ParseSendKeys(keys);
   pending_.insert(pending_.end(), parsed.begin(), parsed.end());
-  if (depth_ == 0) DrainSendKeys();
+  if (depth_ > 0) return;
+  DrainSendKeys();
+  Notify();
 }
 
 void Runtime::PressKey(const Key& key) {
@@ -272,7 +275,9 @@ void Runtime::Tick(int milliseconds) {
     for (Timer* t : running) {
       if (t->elapsedMs_ < t->Interval) continue;
       t->elapsedMs_ = 0;
-      if (t->Enabled && t->Interval > 0 && t->Parent().IsLoaded() && t->Tick) RunEvent(t->Tick);
+      if (!t->Enabled || t->Interval <= 0 || !t->Parent().IsLoaded() || !t->Tick) continue;
+      const std::function<void()> tick = t->Tick;  // the handler may replace itself
+      RunEvent(tick);
     }
   }
 }
