@@ -146,8 +146,12 @@ class TextBox : public Control {
   std::function<void(int button, int shift, int x, int y)> MouseDown;
 
   // The box's own action for a key that no handler blocked: insert the character at the
-  // caret (Enter inserts CR LF in a multi-line box), Backspace and Delete, caret movement with
-  // Left, Right, Home, End, Up and Down. Editing is skipped while Locked; caret movement is not.
+  // caret, replacing the selection (Enter inserts CR LF in a multi-line box; other control
+  // characters insert nothing; MaxLength stops typing), Backspace and Delete (a CR LF goes as
+  // one), caret movement with Left, Right, Home, End, Up and Down (Up and Down keep the column,
+  // clamped to the line's length; Ctrl+Home and Ctrl+End go to the text's ends; a single-line
+  // box takes Up and Down as Left and Right). Editing is skipped while Locked; caret movement
+  // is not. A key code of 0 (a KeyDown handler cleared it) moves nothing and deletes nothing.
   void DefaultAction(const Key& key);
 
   std::string DisplayText() const override;  // the text, masked by PasswordChar when set
@@ -280,7 +284,8 @@ class Menu : public Control {
   Menu* ParentMenu() const { return parentMenu_; }
   std::vector<Menu*> Children() const;  // visible or not, in design/load order
   std::function<void()> Click;          // for array elements the array's handler gets the index
-  std::string DisplayText() const override;  // caption and, for submenus, the visible children
+  // A submenu shows its visible children's captions, one per line; an item its own caption.
+  std::string DisplayText() const override;
   void SaveDesign() override;
   void RestoreDesign() override;
 
@@ -416,9 +421,13 @@ class Form {
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);  // the Visible property; Show/Hide set it too
 
-  void Load();  // no-op when loaded
-  void Show();  // loads first when needed, then makes visible
-  void Hide();
+  // Load, Show and Unload run as events (see Runtime::RunEvent) when called outside one.
+  void Load();  // no-op when loaded; the loaded flag is set before Form_Load runs
+  // Loads first when needed, then makes visible and active: unless one of its controls has the
+  // focus, the focus goes to the control that had it when the form was last active, or else to
+  // its first tab stop. Form_Activate runs when the form was not the active one.
+  void Show();
+  void Hide();    // the focus goes back to the form that was active before
   void Unload();  // no-op when not loaded; the program ends when no form is loaded
 
   const std::vector<Control*>& Controls() const { return controls_; }
@@ -489,15 +498,26 @@ class Runtime {
   void SetFocus(Control* c);  // fires LostFocus/GotFocus
 
   // User events. Each runs as one event: handler, then queued send-keys, then observers.
-  void PressKey(const Key& key);  // to the focused control (or the active form's key preview)
+  // The key path: Tab and Shift+Tab move the focus among the tab stops of the focused control's
+  // form. The form's KeyDown sees F1 first (and every key while no control has the focus); a
+  // key code it clears goes no further. A text box runs KeyDown(keyCode, shift), then, for a key
+  // with a character, KeyPress(keyAscii) (0 cancels the character, another code replaces it),
+  // then DefaultAction, unless a handler unloaded the form. A button takes Enter and Space as a
+  // click, a check box Space.
+  void PressKey(const Key& key);
   void TypeKeys(const std::string& sendKeysText);  // each key as its own user event
   void Click(Control& c);                          // button, label, picture, check box, grid
   void ChooseMenu(Menu& m);
   void DropDownAndChoose(ComboBox& combo, const std::string& item);  // throws when missing
   void Tick(int milliseconds);  // advances the clock of every enabled timer of loaded forms
-  void RunEvent(const std::function<void()>& handler);  // any other event, with the same rules
+  // Runs any other event with the same rules. Only the outermost event catches: an exception
+  // (std::exception, rd::db::DbError included) ends it with a critical message box showing
+  // what(); inside an event, a nested RunEvent or entry point lets it travel to the outer one.
+  void RunEvent(const std::function<void()>& handler);
 
-  // Queues keys for the focused control; delivered after the current event has completed.
+  // Queues keys for the focused control; they are delivered, each as an event of its own, after
+  // the current event has completed, in the order sent (keys sent meanwhile join the end).
+  // Outside any event the keys are delivered at once. Throws std::invalid_argument on bad text.
   void SendKeys(const std::string& keys);
 
   void AddObserver(Observer* o);
