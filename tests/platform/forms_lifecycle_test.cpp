@@ -64,7 +64,9 @@ TEST(FormLifecycleTest, UnloadRestoresDesignValuesAndKeepsPrivateMembers) {
   form.Command1.Caption = "changed";
   form.Command1.Enabled = false;
   form.loads = 41;  // a private member of the window
+  form.Caption = "run-time caption";
   form.Unload();
+  EXPECT_EQ(form.Caption, "Console");
   EXPECT_FALSE(form.IsLoaded());
   EXPECT_FALSE(form.Visible());
   EXPECT_FALSE(fx.rt.AnyLoaded());
@@ -75,7 +77,7 @@ TEST(FormLifecycleTest, UnloadRestoresDesignValuesAndKeepsPrivateMembers) {
   EXPECT_TRUE(form.Command1.Enabled);
   form.Show();
   EXPECT_EQ(form.loads, 42);
-  EXPECT_EQ(form.log, (std::vector<std::string>{"Load", "Unload", "Load"}));
+  EXPECT_EQ(form.log, (std::vector<std::string>{"Load", "Activate", "Unload", "Load", "Activate"}));
 }
 
 TEST(FormLifecycleTest, CancelledUnloadChangesNothing) {
@@ -99,6 +101,9 @@ TEST(FormLifecycleTest, HidingTheActiveFormGivesFocusBackToTheOneBehind) {
   EXPECT_FALSE(second.Visible());
   EXPECT_TRUE(second.IsLoaded());
   EXPECT_EQ(fx.rt.Focused(), &first.Text2);
+  EXPECT_EQ(first.log, (std::vector<std::string>{"Load", "Activate", "Activate"}));
+  first.Show();  // already active: no second Activate
+  EXPECT_EQ(first.log.size(), 3u);
   second.Show();
   second.Unload();
   EXPECT_EQ(fx.rt.Focused(), &first.Text2);

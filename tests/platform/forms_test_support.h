@@ -26,6 +26,7 @@ class ConsoleForm : public Form {
     ++loads;
     log.push_back("Load");
   }
+  void Form_Activate() override { log.push_back("Activate"); }
   void Form_Unload(int& cancel) override {
     log.push_back("Unload");
     cancel = cancelUnload;

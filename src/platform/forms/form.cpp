@@ -39,6 +39,7 @@ std::vector<Menu*> Form::TopMenus() const {
 
 void Form::FinishDesign() {
   for (Control* c : controls_) c->SaveDesign();
+  designCaption_ = Caption;
   designed_ = true;
 }
 
@@ -78,8 +79,10 @@ void Form::Show() {
 
 void Form::Hide() {
   if (!visible_) return;
-  visible_ = false;
-  rt_.FormDeactivated(*this);
+  rt_.RunEvent([this] {
+    visible_ = false;
+    rt_.FormDeactivated(*this);
+  });
 }
 
 void Form::Unload() {
@@ -93,6 +96,7 @@ void Form::Unload() {
     rt_.FormDeactivated(*this);
     for (MenuArray* a : menuArrays_) a->UnloadAll();
     if (designed_) {
+      Caption = designCaption_;
       for (Control* c : controls_) c->RestoreDesign();
     }
     lastFocus_ = nullptr;

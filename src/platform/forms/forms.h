@@ -421,14 +421,16 @@ class Form {
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);  // the Visible property; Show/Hide set it too
 
-  // Load, Show and Unload run as events (see Runtime::RunEvent) when called outside one.
+  // Load, Show, Hide and Unload run as events (see Runtime::RunEvent) when called outside one.
   void Load();  // no-op when loaded; the loaded flag is set before Form_Load runs
   // Loads first when needed, then makes visible and active: unless one of its controls has the
   // focus, the focus goes to the control that had it when the form was last active, or else to
   // its first tab stop. Form_Activate runs when the form was not the active one.
   void Show();
-  void Hide();    // the focus goes back to the form that was active before
-  void Unload();  // no-op when not loaded; the program ends when no form is loaded
+  void Hide();  // the focus goes back to the form that was active before
+  // No-op when not loaded; the program ends when no form is loaded. Unless Form_Unload cancels,
+  // the caption and every control return to their design values.
+  void Unload();
 
   const std::vector<Control*>& Controls() const { return controls_; }
   Control* FindControl(const std::string& name, int index = -1) const;
@@ -459,7 +461,8 @@ class Form {
   bool visible_ = false;
   std::vector<Control*> controls_;
   std::vector<MenuArray*> menuArrays_;
-  bool designed_ = false;         // FinishDesign ran: Unload may restore design values
+  bool designed_ = false;  // FinishDesign ran: Unload may restore design values
+  std::string designCaption_;
   Control* lastFocus_ = nullptr;  // focus returns here when the form is activated again
 };
 
