@@ -1,0 +1,78 @@
+#include "terminal/console_text.h"
+
+namespace rd::console {
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  for (size_t pos = text.find(kCrLf); pos != std::string::npos; pos = text.find(kCrLf, start)) {
+    lines.push_back(text.substr(start, pos - start));
+    start = pos + 2;
+  }
+  lines.push_back(text.substr(start));
+  return lines;
+}
+
+namespace {
+
+// Start positions of the last `count` line breaks, the last one first (fewer when the text has
+// fewer). Looking only at the tail keeps the cost independent of the length of the session.
+std::vector<size_t> LastBreaks(const std::string& text, size_t count) {
+  std::vector<size_t> found;
+  size_t limit = text.size();  // the next break must end at or before limit
+  while (found.size() < count && limit >= 2) {
+    const size_t pos = text.rfind(kCrLf, limit - 2);
+    if (pos == std::string::npos) break;
+    found.push_back(pos);
+    limit = pos;
+  }
+  return found;
+}
+
+}  // namespace
+
+std::string LineFromEnd(const std::string& text, int fromEnd) {
+  const size_t j = static_cast<size_t>(fromEnd);
+  const std::vector<size_t> breaks = LastBreaks(text, j + 1);
+  if (breaks.size() < j) return "";
+  const size_t end = j == 0 ? text.size() : breaks[j - 1];
+  const size_t start = breaks.size() > j ? breaks[j] + 2 : 0;
+  return text.substr(start, end - start);
+}
+
+std::string WithoutLastLines(const std::string& text, int dropped) {
+  const size_t k = static_cast<size_t>(dropped);
+  if (k == 0) return text;
+  const std::vector<size_t> breaks = LastBreaks(text, k);
+  return breaks.size() < k ? "" : text.substr(0, breaks[k - 1]);
+}
+
+std::string TypedLine(const std::string& text) {
+  std::string last = LineFromEnd(text, 0);
+  return last.empty() ? LineFromEnd(text, 1) : last;
+}
+
+void Rewrite(forms::TextBox& box, const std::string& text) {
+  box.SetSelStart(0);
+  box.SetSelLength(static_cast<int>(box.Text().size()));
+  box.SetSelText(text);
+}
+
+std::string DropTail(const std::string& text, int count) {
+  const size_t n = static_cast<size_t>(count);
+  return text.size() <= n ? "" : text.substr(0, text.size() - n);
+}
+
+std::string Prompt(const Module1& g) { return g.gHostName + g.gPrompt; }
+
+std::string After(const std::string& text, size_t count) {
+  return count >= text.size() ? "" : text.substr(count);
+}
+
+std::string TrimBlanks(const std::string& text) {
+  const size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace rd::console

@@ -1,0 +1,171 @@
+#include "terminal/form2.h"
+
+#include "terminal/console_text.h"
+
+namespace rd {
+namespace {
+
+constexpr const char* kDeviceTableQuery = "SELECT *  FROM  routervariables ";
+constexpr const char* kHostNameQuery =
+    " select * from routervariables where Config_Variable = 'HostName'  ";
+
+}  // namespace
+
+Form2::Form2(App& app) : Form(app.ui, "Form2", "Dorivo Zizizariz"), app_(app), g_(app.g) {
+  Width = 800;
+  Height = 600;
+  Label1.Caption = "Router Console";
+  Label1.Left = 16;
+  Label1.Top = 8;
+  Label1.Width = 200;
+  Label1.Height = 24;
+  Text1.Left = 16;
+  Text1.Top = 40;
+  Text1.Width = 600;
+  Text1.Height = 480;
+  Text1.TabIndex = 0;
+  Picture1.Left = 640;
+  Picture1.Top = 8;
+  Picture1.Width = 140;
+  Picture1.Height = 100;
+  Command1.Caption = "Supported Commands";
+  Command3.Caption = "N/W Diagram";
+  Command4.Caption = "Home";
+  Command2.Caption = "Close";
+  Command2.Visible = false;
+  int top = 200;
+  for (forms::CommandButton* button : {&Command1, &Command3, &Command4}) {
+    button->Left = 640;
+    button->Top = top;
+    button->Width = 140;
+    button->Height = 32;
+    button->TabIndex = top / 50;
+    top += 48;
+  }
+  Command2.Left = Command4.Left;
+  Command2.Top = Command4.Top;
+  Command2.Width = Command4.Width;
+  Command2.Height = Command4.Height;
+  Command2.TabIndex = Command4.TabIndex + 1;
+
+  Command1.Click = [this] { Command1_Click(); };
+  Command3.Click = [this] { Command3_Click(); };
+  Command4.Click = [this] { Command4_Click(); };
+  Command2.Click = [this] { Command2_Click(); };
+  mnuop.Click = [this] { mnuop_Click(); };
+  mnusave.Click = [this] { mnusave_Click(); };
+  mnuexit.Click = [this] { mnuexit_Click(); };
+  Text1.Click = [this] { Text1_Click(); };
+  Text1.DblClick = [this] { Text1_DblClick(); };
+  // The box offers no context menu; every button only gives the box the focus.
+  Text1.MouseDown = [this](int, int, int, int) { Text1.SetFocus(); };
+  Text1.KeyDown = [this](int16_t& keyCode, int16_t shift) { Form2_Text1_KeyDown(keyCode, shift); };
+  Text1.KeyPress = [this](int16_t& keyAscii) { Form2_Text1_KeyPress(keyAscii); };
+  FinishDesign();
+}
+
+void Form2::Form_Load() {
+  db::Connection conn;
+  g_.gPwdCharCount = 0;
+  conn.Open(ConnectionString(g_), "", "", -1);
+  g_.gStartMinute = app_.ui.svc().Now().minute;
+  g_.gStartHour = app_.ui.svc().Now().hour;
+  ResetDevices(conn);
+  SelectFirstDevice(conn);
+  g_.gPasswordPrompt = g_.gHostName + ">";
+  Text1.SetText(console::kPressEnter);
+  Picture1.Picture = forms::LoadPicture("simulator-logo.gif");
+  mMorePosition = 24;
+  g_.gAwaitingEnter = true;
+  g_.gEnablePasswordMode = false;
+  g_.gPasswordMode = false;
+  mEnablePasswordSet = false;
+  mEscapePending = false;
+  mLogoutPending = false;
+  g_.gShowOutput.clear();
+  g_.gTelnetSessionCount = 0;
+  mHistoryNext = 1;
+  g_.gHistory.fill("");
+  Text1.SetFocus();
+  app_.ui.SendKeys("{END}");
+}
+
+// Every device's working column takes its saved value, column pair by column pair.
+void Form2::ResetDevices(db::Connection& conn) {
+  db::Recordset rs;
+  rs.CursorType = db::adOpenKeyset;
+  rs.LockType = db::adLockOptimistic;
+  rs.Open(kDeviceTableQuery, conn, db::adOpenDynamic, -1, -1);
+  const int n = rs.FieldCount();
+  rs.Close();
+  for (int c = 1; c <= n - 1; c += 2) {
+    rs.Open(kDeviceTableQuery, conn, db::adOpenDynamic, -1, -1);
+    for (; !rs.EOF_(); rs.MoveNext()) {
+      rs.SetField(c + 1, rs.Field(c).Text());
+      rs.Update();
+    }
+    rs.Close();
+  }
+}
+
+void Form2::SelectFirstDevice(db::Connection& conn) {
+  db::Recordset rs;
+  rs.Open(kHostNameQuery, conn, db::adOpenDynamic, -1, -1);
+  g_.gPrompt = ">";
+  g_.gHostName = rs.Field(2).Text();
+  g_.gDeviceColumn = rs.FieldName(2);
+}
+
+void Form2::SetAside() { SetVisible(false); }
+
+void Form2::GiveBack() {
+  SetVisible(true);
+  Text1.SetFocus();
+}
+
+void Form2::Command1_Click() {
+  SetAside();
+  app_.ui.GetForm("Form33").Load();
+  app_.ui.GetForm("Form33").Show();
+}
+
+void Form2::Command3_Click() {
+  SetAside();
+  app_.ui.GetForm("Form1").Load();
+  app_.ui.GetForm("Form1").Show();
+}
+
+void Form2::Command4_Click() {
+  app_.ui.GetForm("Form17").Load();
+  app_.ui.GetForm("Form17").Show();
+  Unload();
+}
+
+void Form2::Command2_Click() { Unload(); }
+
+void Form2::mnuexit_Click() {
+  if (!g_.gFromLab) {
+    app_.ui.GetForm("Form17").Load();
+    app_.ui.GetForm("Form17").Show();
+  } else {
+    g_.gFromLab = false;
+  }
+  Unload();
+}
+
+// A click anywhere returns the caret to the end of the line being typed.
+void Form2::Text1_Click() {
+  Text1.SetSelStart(static_cast<int>(Text1.Text().size()) - 1);
+  app_.ui.SendKeys("{END}");
+}
+
+// A double click selects no word: the caret goes to the very end, then one Backspace passes
+// through the console's Backspace rule and End puts the caret at the end of its line.
+void Form2::Text1_DblClick() {
+  Text1.SetSelStart(static_cast<int>(Text1.Text().size()));
+  Text1.SetSelText("");
+  app_.ui.SendKeys("{BACKSPACE}");
+  app_.ui.SendKeys("{END}");
+}
+
+}  // namespace rd

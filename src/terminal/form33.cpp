@@ -1,0 +1,49 @@
+#include "terminal/form33.h"
+
+#include <filesystem>
+
+#include "terminal/form2.h"
+
+namespace rd {
+namespace {
+
+// The folder of the running program (not the working directory).
+std::filesystem::path ProgramFolder() {
+  std::error_code ec;
+  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::filesystem::current_path() : exe.parent_path();
+}
+
+}  // namespace
+
+Form33::Form33(App& app) : Form(app.ui, "Form33", "Supported Commands"), app_(app) {
+  Width = 800;
+  Height = 600;
+  WebBrowser1.Left = 16;
+  WebBrowser1.Top = 16;
+  WebBrowser1.Width = 600;
+  WebBrowser1.Height = 540;
+  Picture1.Left = 640;
+  Picture1.Top = 16;
+  Picture1.Width = 140;
+  Picture1.Height = 100;
+  Command1.Caption = "&Close";
+  Command1.Left = 640;
+  Command1.Top = 500;
+  Command1.Width = 120;
+  Command1.Height = 32;
+  Command1.Click = [this] {
+    app_.ui.Get<Form2>("Form2").GiveBack();
+    Unload();
+  };
+  FinishDesign();
+}
+
+void Form33::Form_Load() {
+  WebBrowser1.Navigate((ProgramFolder() / "help" / "html" / "commands.html").string());
+  Picture1.Picture = forms::LoadPicture("simulator-logo.gif");
+}
+
+void Form33::Form_Unload(int&) { app_.ui.Get<Form2>("Form2").GiveBack(); }
+
+}  // namespace rd

@@ -1,0 +1,65 @@
+// Test fixture of the terminal: a fresh working folder with the shared terminal fixture
+// database, the terminal's windows on a scripted runtime, and a stand-in main window.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+#include "platform/forms/forms.h"
+#include "platform/services/services.h"
+#include "shell/app.h"
+#include "support/test_workdir.h"
+#include "terminal/form2.h"
+#include "terminal/terminal_windows.h"
+
+namespace rd::test {
+
+class MainWindowStandIn : public forms::Form {
+ public:
+  explicit MainWindowStandIn(forms::Runtime& rt) : Form(rt, "Form17", "main") { FinishDesign(); }
+};
+
+class TerminalTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    work_.BuildDatabase({RD_SOURCE_DIR "/tests/scripts/terminal/terminal_fixture.sql"});
+    // The smallest GIF: enough for the picture check.
+    std::ofstream("simulator-logo.gif", std::ios::binary) << "GIF89a";
+    app_.g.gDsnName = TestWorkdir::kDsnName;
+    app_.g.gDbPassword = TestWorkdir::kPassword;
+    rt_.Register(std::make_unique<MainWindowStandIn>(rt_));
+    RegisterTerminalWindows(app_);
+    rt_.RunEvent([this] { rt_.GetForm("Form2").Show(); });
+  }
+
+  Form2& terminal() { return rt_.Get<Form2>("Form2"); }
+  // The console transcript, with CR LF shown as "\n".
+  std::string Screen() {
+    std::string text = terminal().Text1.Text();
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+      if (text.compare(i, 2, "\r\n") == 0) {
+        out += '\n';
+        ++i;
+      } else {
+        out += text[i];
+      }
+    }
+    return out;
+  }
+  // Types send-keys text into the console, one user event per key.
+  void Type(const std::string& keys) { rt_.TypeKeys(keys); }
+  // Caret position counted from the end of the transcript.
+  int CaretFromEnd() {
+    return static_cast<int>(terminal().Text1.Text().size()) - terminal().Text1.SelStart();
+  }
+
+  TestWorkdir work_;
+  services::ScriptedServices svc_;
+  forms::Runtime rt_{svc_};
+  App app_{rt_};
+};
+
+}  // namespace rd::test
