@@ -38,11 +38,17 @@ TEST(DialectTest, FindsSingleTableSources) {
   EXPECT_EQ(found->selectList, 7u);
   EXPECT_TRUE(FindSingleTable("select * from sublab"));
   EXPECT_TRUE(FindSingleTable("select a, b from sublab order by b;"));
+  EXPECT_TRUE(FindSingleTable("select (select 1 from t) from sublab -- from x join y"));
+  found = FindSingleTable("SELECT * from routervariables where Config_Variable = 'a join b' ");
+  ASSERT_TRUE(found) << "words in literals don't count";
+  EXPECT_EQ(found->table, "routervariables");
   EXPECT_FALSE(FindSingleTable("SELECT * FROM labs INNER JOIN sublab ON labs.\"index\" = 1"));
   EXPECT_FALSE(FindSingleTable("select * from labs, sublab"));
   EXPECT_FALSE(FindSingleTable("select distinct labname from labs"));
   EXPECT_FALSE(FindSingleTable("select ref, count(*) from sublab group by ref"));
   EXPECT_FALSE(FindSingleTable("delete from labs"));
+  EXPECT_FALSE(FindSingleTable("select * from labs l"));
+  EXPECT_FALSE(FindSingleTable("select * from labs where 1 union select * from labs"));
 }
 
 }  // namespace

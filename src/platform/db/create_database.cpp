@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -12,26 +11,10 @@
 #include "platform/db/db.h"
 #include "platform/db/engine.h"
 #include "platform/db/statement.h"
+#include "platform/db/text.h"
 
 namespace rd::db {
 namespace {
-
-// Offset of the first character at or after pos that is not blank or part of a comment.
-size_t SkipFiller(const std::string& sql, size_t pos) {
-  while (pos < sql.size()) {
-    if (std::isspace(static_cast<unsigned char>(sql[pos]))) {
-      ++pos;
-    } else if (sql.compare(pos, 2, "--") == 0) {
-      pos = std::min(sql.find('\n', pos), sql.size());
-    } else if (sql.compare(pos, 2, "/*") == 0) {
-      size_t end = sql.find("*/", pos + 2);
-      pos = end == std::string::npos ? sql.size() : end + 2;
-    } else {
-      break;
-    }
-  }
-  return pos;
-}
 
 int LineAt(const std::string& text, size_t offset) {
   return 1 +

@@ -1,7 +1,10 @@
 #include "platform/db/dialect.h"
 
+#include "platform/db/text.h"
+
+#include <algorithm>
 #include <cctype>
-#include <regex>
+#include <vector>
 
 namespace rd::db {
 namespace {
@@ -48,13 +51,31 @@ size_t SkipOpaque(const std::string& sql, size_t pos) {
   }
 }
 
-bool IsIndexWord(const std::string& word) {
-  static const char kIndex[] = "index";
-  if (word.size() != sizeof(kIndex) - 1) return false;
-  for (size_t i = 0; i < word.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(word[i])) != kIndex[i]) return false;
+// A word, a quoted run or one other character of a query; blanks and comments are dropped.
+struct Token {
+  std::string text;
+  size_t offset = 0;
+  bool Is(const char* word) const { return EqualNoCase(text, word); }
+};
+
+std::vector<Token> Tokenize(const std::string& sql) {
+  std::vector<Token> tokens;
+  size_t pos = 0;
+  while (pos < sql.size()) {
+    size_t end = SkipOpaque(sql, pos);
+    bool comment = end != pos && (sql[pos] == '-' || sql[pos] == '/');
+    if (end == pos) {
+      end = pos + 1;
+      if (IsWordChar(sql[pos])) {
+        while (end < sql.size() && IsWordChar(sql[end])) ++end;
+      }
+    }
+    if (!comment && !std::isspace(static_cast<unsigned char>(sql[pos]))) {
+      tokens.push_back(Token{sql.substr(pos, end - pos), pos});
+    }
+    pos = end;
   }
-  return true;
+  return tokens;
 }
 
 }  // namespace
@@ -71,7 +92,7 @@ std::string TranslateSql(const std::string& sql) {
       size_t end = pos;
       while (end < sql.size() && IsWordChar(sql[end])) ++end;
       std::string word = sql.substr(pos, end - pos);
-      out += IsIndexWord(word) ? QuoteIdentifier(word) : word;
+      out += EqualNoCase(word, "index") ? QuoteIdentifier(word) : word;
       pos = end;
     } else {
       out += sql[pos++];
@@ -81,17 +102,25 @@ std::string TranslateSql(const std::string& sql) {
 }
 
 std::optional<SingleTable> FindSingleTable(const std::string& sql) {
-  static const std::regex kSelect(
-      R"(^\s*select\s+([\s\S]+?)\s+from\s+([A-Za-z_][A-Za-z0-9_]*)\s*((where|order\s+by)\b[\s\S]*)?;?\s*$)",
-      std::regex::icase);
-  static const std::regex kDistinct(R"(^distinct\b)", std::regex::icase);
-  static const std::regex kCompound(R"(\b(group\s+by|union|intersect|except|join)\b)",
-                                    std::regex::icase);
-  std::smatch m;
-  if (!std::regex_match(sql, m, kSelect)) return std::nullopt;
-  if (std::regex_search(m[1].first, m[1].second, kDistinct)) return std::nullopt;
-  if (std::regex_search(m[3].first, m[3].second, kCompound)) return std::nullopt;
-  return SingleTable{m[2].str(), static_cast<size_t>(m.position(1))};
+  std::vector<Token> tokens = Tokenize(sql);
+  auto word = [&](size_t i, const char* w) { return i < tokens.size() && tokens[i].Is(w); };
+  if (!word(0, "select") || word(1, "distinct") || tokens.size() < 2) return std::nullopt;
+  size_t from = 1;
+  for (int depth = 0; from < tokens.size() && !(depth == 0 && tokens[from].Is("from")); ++from) {
+    depth += tokens[from].text == "(" ? 1 : tokens[from].text == ")" ? -1 : 0;
+  }
+  if (from + 1 >= tokens.size() || !IsWordChar(tokens[from + 1].text[0])) return std::nullopt;
+  size_t next = from + 2;
+  bool ends = next == tokens.size() || (tokens[next].text == ";" && next + 1 == tokens.size());
+  if (!ends && !word(next, "where") && !(word(next, "order") && word(next + 1, "by"))) {
+    return std::nullopt;
+  }
+  for (size_t i = next; i < tokens.size(); ++i) {
+    for (const char* w : {"join", "union", "intersect", "except", "group"}) {
+      if (tokens[i].Is(w)) return std::nullopt;
+    }
+  }
+  return SingleTable{tokens[from + 1].text, tokens[1].offset};
 }
 
 std::string QuoteIdentifier(const std::string& name) {

@@ -12,7 +12,8 @@ namespace rd::db {
 std::string TranslateSql(const std::string& sql);
 
 // Where a query reads one table and nothing else: "SELECT <list> FROM <table> [WHERE ...]
-// [ORDER BY ...]" with no join, DISTINCT, grouping or compound part.
+// [ORDER BY ...]" with no join, DISTINCT, grouping or compound part (words inside string
+// literals don't count).
 struct SingleTable {
   std::string table;
   size_t selectList = 0;  // offset of <list> in the query

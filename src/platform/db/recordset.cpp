@@ -1,42 +1,22 @@
 #include <sqlite3.h>
 
-#include <cctype>
+#include <algorithm>
 
 #include "platform/db/db.h"
 #include "platform/db/dialect.h"
 #include "platform/db/engine.h"
 #include "platform/db/statement.h"
+#include "platform/db/text.h"
 
 namespace rd::db {
 namespace {
 
-bool EqualNoCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
-}
-
-// True when only blanks, semicolons and comments remain from pos on.
+// True when only blanks, comments and semicolons remain from pos on.
 bool OnlyFiller(const std::string& sql, size_t pos) {
-  while (pos < sql.size()) {
-    char c = sql[pos];
-    if (std::isspace(static_cast<unsigned char>(c)) || c == ';') {
-      ++pos;
-    } else if (sql.compare(pos, 2, "--") == 0) {
-      pos = std::min(sql.find('\n', pos), sql.size());
-    } else if (sql.compare(pos, 2, "/*") == 0) {
-      size_t end = sql.find("*/", pos + 2);
-      pos = end == std::string::npos ? sql.size() : end + 2;
-    } else {
-      return false;
-    }
+  for (pos = SkipFiller(sql, pos); pos < sql.size() && sql[pos] == ';';) {
+    pos = SkipFiller(sql, pos + 1);
   }
-  return true;
+  return pos == sql.size();
 }
 
 enum class Edit { kNone, kChange, kAdd };

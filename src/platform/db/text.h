@@ -1,0 +1,17 @@
+// Small text helpers shared by the database layer.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace rd::db {
+
+// a and b are equal without regard to ASCII letter case.
+bool EqualNoCase(std::string_view a, std::string_view b);
+// text without leading and trailing white space.
+std::string Trim(std::string_view text);
+// Offset of the first character of sql at or after pos that is neither white space nor part of
+// a comment ("-- ..." to the end of the line, "/* ... */").
+size_t SkipFiller(const std::string& sql, size_t pos);
+
+}  // namespace rd::db
