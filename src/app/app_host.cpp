@@ -6,6 +6,7 @@
 #include "authoring/form4.h"
 #include "labs/form25.h"
 #include "shell/form17.h"
+#include "terminal/terminal_windows.h"
 
 namespace rd {
 
@@ -13,6 +14,7 @@ AppHost::AppHost(services::Services& services) : ui_(services), app_(ui_) {
   ui_.Register(std::make_unique<Form17>(app_));
   ui_.Register(std::make_unique<Form25>(app_));
   ui_.Register(std::make_unique<Form4>(app_));
+  RegisterTerminalWindows(app_);
 }
 
 bool AppHost::Start() {
