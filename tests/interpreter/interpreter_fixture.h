@@ -1,0 +1,77 @@
+// Test fixture of the interpreter: a fresh working folder with the small tree of tree.sql and
+// three devices, and an application object on a scripted runtime.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "interpreter/run_router_command.h"
+#include "platform/db/db.h"
+#include "platform/services/services.h"
+#include "shell/app.h"
+#include "support/test_workdir.h"
+
+namespace rd::test {
+
+class InterpreterTest : public ::testing::Test {
+ protected:
+  void SetUp() override { Build(); }
+
+  // Rebuilds the database from the tree plus `extraSql` and puts the console at R1 in `prompt`.
+  void Build(const std::string& extraSql = "") {
+    std::vector<std::string> fixtures{RD_SOURCE_DIR "/tests/interpreter/tree.sql"};
+    if (!extraSql.empty()) fixtures.push_back(extraSql);
+    work_.BuildDatabase(fixtures);
+    std::ofstream("showcommands.txt", std::ios::binary)
+        << "show interfaces\r\nEthernet0 is $ethernet0_ip_address\r\n\r\n"
+        << "show interfaces ethernet 0\r\nEthernet0 alone\r\n\r\n"
+        << "show running-config\r\nhostname\r\n$HostName\r\n\r\n";
+    g.gDsnName = TestWorkdir::kDsnName;
+    g.gDbPassword = TestWorkdir::kPassword;
+    g.gDeviceColumn = "R1";
+    g.gHostName = "R1";
+    g.gPrompt = ">";
+    g.gCurrentInterface = "nill";
+    g.gResponse = "before";
+  }
+
+  // Enter on `line` in mode `prompt`.
+  void Enter(const std::string& prompt, const std::string& line) {
+    g.gPrompt = prompt;
+    g.gCommandLine = line;
+    RunRouterCommand(app_);
+  }
+
+  // What the terminal would print first, reading the flags in its order of precedence.
+  std::string Verdict() const {
+    if (!g.gCmdFound) return "Command Not Found";
+    if (g.gCmdIncomplete) return "incomplete command";
+    if (g.gCmdAmbiguous) return "ambigious command";
+    if (!g.gCmdEnabled) return "command is disabled";
+    return "ran";
+  }
+
+  // The value of routervariables row `key` in `column`.
+  std::string Var(const std::string& key, const std::string& column = "R1") {
+    db::Connection conn;
+    conn.Open(TestWorkdir::ConnStr());
+    db::Recordset rs;
+    rs.Open("select * from routervariables where Config_Variable = '" + key + "'", conn);
+    for (int i = 0; i < rs.FieldCount(); ++i) {
+      if (rs.FieldName(i) == column) return rs.Field(i).Text();
+    }
+    ADD_FAILURE() << "no column " << column;
+    return "";
+  }
+
+  TestWorkdir work_;
+  services::ScriptedServices svc_;
+  forms::Runtime rt_{svc_};
+  App app_{rt_};
+  Module1& g = app_.g;
+};
+
+}  // namespace rd::test
