@@ -287,5 +287,21 @@ TEST(FocusTest, FormPreviewsF1AndGetsKeysWhenNothingHasFocus) {
   EXPECT_EQ(form.Text1.Text(), "a");
 }
 
+// A window's menu activates that window before its handler runs, so the F1 that a help item
+// sends reaches the window whose menu was used, not the one that had the focus.
+TEST(FocusTest, ChoosingAMenuItemActivatesItsWindowFirst) {
+  RuntimeFixture fx;
+  ConsoleForm& main = fx.ShowConsole("Main");
+  Menu help(main, "mnucont", "&Contents", nullptr);
+  ConsoleForm& other = fx.ShowConsole("Other");
+  ASSERT_EQ(&fx.rt.Focused()->Parent(), &other);
+  std::vector<std::string> log;
+  main.KeyDown = [&](int16_t& code, int16_t) { log.push_back("main " + std::to_string(code)); };
+  other.KeyDown = [&](int16_t& code, int16_t) { log.push_back("other " + std::to_string(code)); };
+  help.Click = [&] { fx.rt.SendKeys("{F1}"); };
+  fx.rt.ChooseMenu(help);
+  EXPECT_EQ(log, (std::vector<std::string>{"main 112"}));
+}
+
 }  // namespace
 }  // namespace rd::forms

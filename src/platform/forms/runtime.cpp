@@ -199,7 +199,12 @@ void Runtime::TypeKeys(const std::string& sendKeysText) {
 void Runtime::Click(Control& c) {
   if (!c.Visible || !c.Enabled || !c.Parent().Visible()) return;
   RunEvent([this, &c] {
-    if (CanFocus(c)) SetFocus(&c);
+    // Clicking a window makes it the active one, as a desktop does.
+    if (CanFocus(c)) {
+      SetFocus(&c);
+    } else if (ActiveForm() != &c.Parent()) {
+      FormActivated(c.Parent());
+    }
     if (auto* button = dynamic_cast<CommandButton*>(&c)) {
       if (button->Click) button->Click();
     } else if (auto* check = dynamic_cast<CheckBox*>(&c)) {
@@ -225,7 +230,10 @@ void Runtime::ChooseMenu(Menu& m) {
   for (const Menu* item = &m; item; item = item->ParentMenu()) {
     if (!item->Visible || !item->Enabled) return;
   }
-  RunEvent([&m] {
+  RunEvent([this, &m] {
+    // Choosing a window's menu item makes that window the active one first, so keys it sends
+    // (F1 for the help) reach it.
+    if (m.Parent().Visible() && ActiveForm() != &m.Parent()) FormActivated(m.Parent());
     if (m.Click) m.Click();
   });
 }
