@@ -41,6 +41,9 @@ TEST_F(CreateDatabaseTest, BadSqlNamesFileAndLine) {
   EXPECT_EQ(BuildError({"good.sql", "constraint.sql"}),
             "constraint.sql:3: NOT NULL constraint failed: u.a");
   EXPECT_EQ(BuildError({"good.sql", "absent.sql"}), "absent.sql: can't read the SQL file");
+  std::ofstream("exact.sql")
+      << "CREATE TABLE v (a INTEGER, b TEXT COLLATE NOCASE, c VARCHAR(9));\n";
+  EXPECT_EQ(BuildError({"exact.sql"}), "out.mdb: text column v.c must be declared COLLATE NOCASE");
   EXPECT_FALSE(std::filesystem::exists("out.mdb"));
   for (const auto& entry : std::filesystem::directory_iterator(".")) {
     EXPECT_EQ(entry.path().extension(), ".sql") << "left behind: " << entry.path();

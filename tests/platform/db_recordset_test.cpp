@@ -24,7 +24,7 @@ CREATE TABLE routervariables (Config_Variable TEXT COLLATE NOCASE, R1 TEXT COLLA
 INSERT INTO routervariables VALUES ('HostName', 'Router', 'Router');
 INSERT INTO routervariables VALUES ('HostNameSuffix', 'a', 'b');
 INSERT INTO routervariables VALUES ('enable', '', '');
-CREATE TABLE strict_rows (a INTEGER NOT NULL, b TEXT);
+CREATE TABLE strict_rows (a INTEGER NOT NULL, b TEXT COLLATE NOCASE);
 )";
 
 class RecordsetTest : public ::testing::Test {

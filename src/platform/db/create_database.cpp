@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -52,6 +53,36 @@ void RunScript(sqlite3* db, const std::string& file) {
   }
 }
 
+// WHERE and LIKE must ignore case on text, so every text column has to be declared with the
+// NOCASE collation; throws DbError naming the first column that isn't.
+void CheckTextColumns(sqlite3* db, const std::string& outPath) {
+  Statement tables(db,
+                   "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE "
+                   "'sqlite\\_%' ESCAPE '\\'");
+  while (tables.Step()) {
+    std::string table = tables.Column(0).value_or("");
+    Statement columns(db, "SELECT name, type FROM pragma_table_info(?)");
+    columns.Bind(1, table);
+    while (columns.Step()) {
+      std::string column = columns.Column(0).value_or("");
+      std::string type = columns.Column(1).value_or("");
+      for (char& c : type) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+      bool text = type.find("CHAR") != std::string::npos ||
+                  type.find("CLOB") != std::string::npos || type.find("TEXT") != std::string::npos;
+      const char* collation = nullptr;
+      if (!text ||
+          sqlite3_table_column_metadata(db, "main", table.c_str(), column.c_str(), nullptr,
+                                        &collation, nullptr, nullptr, nullptr) != SQLITE_OK) {
+        continue;
+      }
+      if (collation == nullptr || !EqualNoCase(collation, "NOCASE")) {
+        throw DbError(outPath + ": text column " + table + "." + column +
+                      " must be declared COLLATE NOCASE");
+      }
+    }
+  }
+}
+
 void StorePassword(sqlite3* db, const std::string& password) {
   Statement create(
       db, std::string("CREATE TABLE ") + kMetaTable + " (name TEXT PRIMARY KEY, value TEXT)");
@@ -84,6 +115,7 @@ void CreateDatabase(const std::string& outPath, const std::vector<std::string>& 
     sqlite3_exec(db, "PRAGMA journal_mode = MEMORY; PRAGMA synchronous = OFF", nullptr, nullptr,
                  nullptr);
     for (const std::string& file : sqlFiles) RunScript(db, file);
+    CheckTextColumns(db, outPath);
     StorePassword(db, password);
   } catch (...) {
     sqlite3_close_v2(db);
