@@ -1,0 +1,78 @@
+#include "gui/form_window.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <algorithm>
+
+#include "gui/key_translate.h"
+#include "gui/qt_text.h"
+
+namespace rd::gui {
+
+FormWindow::FormWindow(forms::Form& form, EventGate& gate)
+    : form_(form), gate_(gate), canvas_(new QWidget(this)) {
+  setCentralWidget(canvas_);
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  menus_ = std::make_unique<MenuBarView>(form_, *menuBar(), gate_);
+}
+
+FormWindow::~FormWindow() = default;
+
+void FormWindow::Sync() {
+  if (form_.Caption != caption_ || windowTitle().isEmpty()) {
+    caption_ = form_.Caption;
+    setWindowTitle(ToQtText(caption_));
+  }
+  SyncControls();
+  for (const auto& [control, view] : views_) view->Sync();
+  menus_->Sync();
+  SyncSize();
+}
+
+ControlView* FormWindow::ViewOf(const forms::Control* control) const {
+  const auto it = views_.find(control);
+  return it == views_.end() ? nullptr : it->second.get();
+}
+
+void FormWindow::SyncControls() {
+  const std::vector<forms::Control*>& controls = form_.Controls();
+  if (controls == known_) return;
+  known_ = controls;
+  std::erase_if(views_, [&](const auto& entry) {
+    return std::find(controls.begin(), controls.end(), entry.first) == controls.end();
+  });
+  for (forms::Control* c : controls) {
+    if (views_.contains(c)) continue;
+    if (std::unique_ptr<ControlView> view = MakeControlView(*c, canvas_, gate_)) {
+      views_.emplace(c, std::move(view));
+    }
+  }
+}
+
+// The canvas is the form's size, or larger when controls reach beyond it.
+void FormWindow::SyncSize() {
+  QSize size(form_.Width, form_.Height);
+  for (const auto& [control, view] : views_) {
+    if (control->Visible) {
+      size = size.expandedTo(QSize(control->Left + control->Width, control->Top + control->Height));
+    }
+  }
+  if (size == size_) return;
+  size_ = size;
+  canvas_->setMinimumSize(size);
+  resize(size.width(),
+         size.height() + (menuBar()->isVisible() ? menuBar()->sizeHint().height() : 0));
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  gate_.Run([this](forms::Runtime& rt) { rt.RunEvent([this] { form_.Unload(); }); });
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+  std::optional<forms::Key> key = ToFormsKey(*event);
+  if (!key) return QMainWindow::keyPressEvent(event);
+  gate_.Run([&](forms::Runtime& rt) { rt.PressKey(*key); });
+}
+
+}  // namespace rd::gui

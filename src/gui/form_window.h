@@ -1,0 +1,49 @@
+// The Qt window of one form: its controls at their design positions on a canvas, its menus in
+// the menu bar. Closing the window asks the runtime to unload the form; whether the window then
+// goes is the binder's decision (Form_Unload may cancel).
+#pragma once
+
+#include <QMainWindow>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "gui/control_view.h"
+#include "gui/event_gate.h"
+#include "gui/menu_bar_view.h"
+#include "platform/forms/forms.h"
+
+namespace rd::gui {
+
+class FormWindow : public QMainWindow {
+ public:
+  FormWindow(forms::Form& form, EventGate& gate);
+  ~FormWindow() override;
+
+  forms::Form& form() const { return form_; }
+  // Brings caption, size, controls (views made and dropped as the form's controls come and go)
+  // and menus in step with the form.
+  void Sync();
+  ControlView* ViewOf(const forms::Control* control) const;
+  const MenuBarView& menus() const { return *menus_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  // Keys no control took (the window itself has the focus): the form's key preview.
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void SyncControls();
+  void SyncSize();
+
+  forms::Form& form_;
+  EventGate& gate_;
+  QWidget* canvas_;
+  std::unique_ptr<MenuBarView> menus_;
+  std::vector<forms::Control*> known_;  // the form's controls when the views were last made
+  std::map<const forms::Control*, std::unique_ptr<ControlView>> views_;
+  std::string caption_;
+  QSize size_;
+};
+
+}  // namespace rd::gui
