@@ -2,8 +2,8 @@
 #include <string>
 #include <vector>
 
-#include "device/apply_config.h"
 #include "interpreter/command_tree.h"
+#include "interpreter/config_write.h"
 #include "interpreter/dispatch.h"
 #include "interpreter/eval_syntax.h"
 #include "interpreter/run_router_command.h"
@@ -155,11 +155,8 @@ class MultiWordWalk {
     if (node.response != interp::kNoResponse) g_.gResponse = node.response;
   }
 
-  // A refused write has already said why (gResponse or a message box).
   void WriteConfig(const TreeNode& node) {
-    if (!node.writesConfig) return;
-    std::vector<std::string> names = node.paramNames;
-    ApplyConfigCommand(app_, names, interp::JoinKeywords(keywords_));
+    if (node.writesConfig) interp::WriteConfig(app_, node, interp::JoinKeywords(keywords_));
   }
 
   void EnterRootNextMode() {

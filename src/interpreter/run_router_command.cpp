@@ -1,7 +1,7 @@
 #include "interpreter/run_router_command.h"
 
-#include "device/apply_config.h"
 #include "interpreter/command_tree.h"
+#include "interpreter/config_write.h"
 
 namespace rd {
 
@@ -39,10 +39,7 @@ void RunRouterCommand(App& app) {
   g.gPrompt = word.nextPrompt;
   g.gResponse = word.response;
   if (g.gPrompt != "(config-if)#") g.gCurrentInterface = "nill";
-  if (!word.writesConfig) return;
-  // A refused write has already said why (gResponse or a message box).
-  std::vector<std::string> names = word.paramNames;
-  ApplyConfigCommand(app, names, word.command);
+  if (word.writesConfig) interp::WriteConfig(app, word, word.command);
 }
 
 }  // namespace rd

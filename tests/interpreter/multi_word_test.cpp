@@ -222,6 +222,14 @@ TEST_F(MultiWordTest, QuoteInAValueIsStoredAsTyped) {
   EXPECT_EQ(Var("enable_password"), "it's");
 }
 
+TEST_F(MultiWordTest, MissingVariableIsNamedAndTheResponseDropped) {
+  Build("DELETE FROM routervariables WHERE Config_Variable = 'ipx_routing';");
+  Enter("(config)#", "ipx routing");
+  ASSERT_EQ(svc_.shown.size(), 1u);
+  EXPECT_NE(svc_.shown[0].text.find("ipx_routing"), std::string::npos) << svc_.shown[0].text;
+  EXPECT_EQ(g.gResponse, "nill");
+}
+
 // --- Dispatch ------------------------------------------------------------------------------
 
 TEST_F(MultiWordTest, PingAnswersThroughTheResponse) {

@@ -81,6 +81,16 @@ TEST_F(OneWordTest, ShutdownWritesThePrefixedVariables) {
   EXPECT_EQ(Var("ethernet0_shutdown", "R2"), "nill");
 }
 
+TEST_F(OneWordTest, MissingVariableIsNamedAndNothingIsWritten) {
+  Build("DELETE FROM routervariables WHERE Config_Variable = 'ethernet0_status';");
+  g.gCurrentInterface = "ethernet0";
+  Enter("(config-if)#", "shutdown");
+  ASSERT_EQ(svc_.shown.size(), 1u);
+  EXPECT_NE(svc_.shown[0].text.find("ethernet0_status"), std::string::npos);
+  EXPECT_EQ(Var("ethernet0_shutdown"), "nill");
+  EXPECT_EQ(g.gResponse, "nill");
+}
+
 TEST_F(OneWordTest, PatternAndQuoteCharactersAreTakenLiterally) {
   for (const char* typed : {"%", "e%", "_nable", "[e]nable", "en'", "'", "e'; drop table x"}) {
     Enter(">", typed);
