@@ -37,6 +37,10 @@ bool Form2::EnterCommand() {
     g_.gCommandLine = InputCommand(last);
   } else if (beginsWithHost(beforeLast)) {
     g_.gCommandLine = InputCommand(beforeLast);
+  } else {
+    // No line to read: the blank left by the last Enter (or the line a "?" stored since)
+    // stands for the command.
+    g_.gCommandLine = console::TrimBlanks(g_.gCommandLine);
   }
 
   const std::string promptBefore = g_.gPrompt;
