@@ -58,7 +58,7 @@ const std::vector<Line> kSession = {
     {"(config)#", "nill", "router rip"},
     {"(router-config)#", "nill", "network 10.0.0.0"},
     {"(config)#", "nill", "access-list 10 permit 10.1.1.0 0.0.0.255"},
-    {"(config)#", "nill", "banner motd #Authorised access only#"},
+    {"(config)#", "nill", "banner motd #Authorised-access-only#"},
     {"#", "nill", "show histroy"},
     {"#", "nill", "sh"},
     {"#", "nill", "c"},
