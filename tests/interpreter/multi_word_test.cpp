@@ -265,6 +265,14 @@ TEST_F(MultiWordTest, DisconnectFreesTheSessionNumber) {
   EXPECT_EQ(Var("telnetsession_id", "R3"), "nill");
 }
 
+TEST_F(MultiWordTest, ShowHistoryListsTheHistory) {
+  g.gHistory[1] = "enable";
+  g.gHistory[2] = "sh hist";
+  Enter("#", "sh hist");
+  EXPECT_EQ(g.gShowOutput, "enable\r\nsh hist\r\n");
+  EXPECT_TRUE(g.gShowReady);
+}
+
 TEST_F(MultiWordTest, NothingRunsForAnIncompleteOrAmbiguousShow) {
   g.gShowOutput = "untouched";
   Enter("#", "show ip");
