@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 
+#include "platform/db/db.h"
 #include "platform/forms/forms.h"
 #include "platform/services/services.h"
 #include "shell/app.h"
@@ -54,6 +55,28 @@ class TerminalTest : public ::testing::Test {
   // Caret position counted from the end of the transcript.
   int CaretFromEnd() {
     return static_cast<int>(terminal().Text1.Text().size()) - terminal().Text1.SelStart();
+  }
+
+  // The value of routervariables row `key` in device column `column`.
+  std::string Var(const std::string& key, const std::string& column) {
+    db::Connection conn;
+    conn.Open(TestWorkdir::ConnStr());
+    db::Recordset rs;
+    rs.Open("select * from routervariables where Config_Variable = '" + key + "'", conn);
+    for (int i = 0; i < rs.FieldCount(); ++i) {
+      if (rs.FieldName(i) == column) return rs.Field(i).Text();
+    }
+    ADD_FAILURE() << "no column " << column;
+    return "";
+  }
+  void SetVar(const std::string& key, const std::string& column, const std::string& value) {
+    db::Connection conn;
+    conn.Open(TestWorkdir::ConnStr());
+    db::Recordset rs;
+    rs.LockType = db::adLockOptimistic;
+    rs.Open("select * from routervariables where Config_Variable = '" + key + "'", conn);
+    rs.SetField(column, value);
+    rs.Update();
   }
 
   TestWorkdir work_;
