@@ -28,9 +28,10 @@ void MenuBarView::Sync() {
     Rebuild();
   }
   for (const auto& [menu, action] : actions_) {
-    const QString text = ToQtText(menu->Caption);
+    const bool separator = menu->Caption == "-";
+    const QString text = separator ? QString() : ToQtText(menu->Caption);
     if (action->text() != text) action->setText(text);
-    action->setSeparator(menu->Caption == "-");
+    action->setSeparator(separator);
     action->setVisible(menu->Visible);
     action->setEnabled(menu->Enabled);
     action->setCheckable(menu->Checked);

@@ -70,7 +70,9 @@ int QtServices::MsgBox(const std::string& prompt, int buttons, const std::string
       box.setEscapeButton(QMessageBox::Ok);
       break;
   }
-  switch (box.exec()) {
+  box.exec();
+  // The clicked button, not exec's result: Escape and the close box click the escape button.
+  switch (box.standardButton(box.clickedButton())) {
     case QMessageBox::Cancel:
       return services::vbCancel;
     case QMessageBox::Yes:

@@ -1,0 +1,122 @@
+// The binder's views of combo boxes, grids, check boxes and timers, on a test-only form.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QTableWidget>
+#include <QTest>
+#include <string>
+
+#include "gui/binder.h"
+#include "qt_app.h"
+
+namespace rd::gui {
+namespace {
+
+class PanelForm : public forms::Form {
+ public:
+  explicit PanelForm(forms::Runtime& rt) : Form(rt, "Panel", "Panel") {
+    int top = 0;
+    for (forms::Control* c : std::initializer_list<forms::Control*>{&Combo1, &Grid1, &Check1}) {
+      c->Top = top;
+      c->Width = 200;
+      c->Height = 100;
+      top += 110;
+    }
+    Combo1.Text = "Select";
+    Combo1.DropDown = [this] {
+      ++dropDowns;
+      Combo1.Clear();
+      Combo1.AddItem("R1");
+      Combo1.AddItem("R2");
+    };
+    Combo1.Click = [this] { Label1.Caption = "chose " + Combo1.Text; };
+    Grid1.SetFormatString("<Name|<Value");
+    Grid1.SetTextMatrix(1, 0, "hostname");
+    Grid1.Click = [this] { Label1.Caption = Grid1.Text(); };
+    Check1.Caption = "Remember";
+    Timer1.Interval = 100;
+    Timer1.Tick = [this] {
+      if (++ticks == 3) Timer1.Enabled = false;
+    };
+    FinishDesign();
+  }
+
+  forms::ComboBox Combo1{*this, "Combo1"};
+  forms::Grid Grid1{*this, "Grid1", 3, 2};
+  forms::CheckBox Check1{*this, "Check1"};
+  forms::Label Label1{*this, "Label1"};
+  forms::Timer Timer1{*this, "Timer1"};
+  int dropDowns = 0;
+  int ticks = 0;
+};
+
+class ControlsTest : public ::testing::Test {
+ protected:
+  ControlsTest() {
+    test::QtApp();
+    rt.Register(std::make_unique<PanelForm>(rt));
+    form().Show();
+    binder.Sync();
+  }
+  PanelForm& form() { return rt.Get<PanelForm>("Panel"); }
+  template <class W>
+  W* WidgetOf(const forms::Control& c) {
+    return static_cast<W*>(binder.ViewOf(c)->widget());
+  }
+  QString LabelText() { return WidgetOf<QLabel>(form().Label1)->text(); }
+
+  services::ScriptedServices svc;
+  forms::Runtime rt{svc};
+  Binder binder{rt};
+};
+
+TEST_F(ControlsTest, ComboRunsDropDownBeforeItsListOpensThenChooses) {
+  auto* combo = WidgetOf<QComboBox>(form().Combo1);
+  EXPECT_EQ(combo->currentIndex(), -1);
+  EXPECT_EQ(combo->placeholderText(), QString("Select"));
+  combo->showPopup();
+  EXPECT_EQ(form().dropDowns, 1);
+  ASSERT_EQ(combo->count(), 2);
+  EXPECT_EQ(combo->itemText(1), QString("R2"));
+  combo->hidePopup();
+  emit combo->activated(1);
+  EXPECT_EQ(form().Combo1.ListIndex, 1);
+  EXPECT_EQ(form().Combo1.Text, "R2");
+  EXPECT_EQ(combo->currentIndex(), 1);
+  EXPECT_EQ(LabelText(), QString("chose R2"));
+}
+
+TEST_F(ControlsTest, GridShowsCellsAndAClickMakesTheCellCurrent) {
+  auto* grid = WidgetOf<QTableWidget>(form().Grid1);
+  ASSERT_EQ(grid->rowCount(), 3);
+  ASSERT_EQ(grid->columnCount(), 2);
+  EXPECT_EQ(grid->item(0, 1)->text(), QString("Value"));
+  EXPECT_EQ(grid->item(1, 0)->text(), QString("hostname"));
+  emit grid->cellClicked(1, 0);
+  EXPECT_EQ(form().Grid1.Row, 1);
+  EXPECT_EQ(form().Grid1.Col, 0);
+  EXPECT_EQ(LabelText(), QString("hostname"));
+  rt.RunEvent([&] { form().Grid1.SetTextMatrix(2, 1, "R7"); });
+  EXPECT_EQ(grid->item(2, 1)->text(), QString("R7"));
+}
+
+TEST_F(ControlsTest, CheckBoxShowsTheRuntimeValue) {
+  auto* check = WidgetOf<QCheckBox>(form().Check1);
+  EXPECT_EQ(check->text(), QString("Remember"));
+  check->click();
+  EXPECT_EQ(form().Check1.Value, 1);
+  EXPECT_TRUE(check->isChecked());
+  rt.RunEvent([&] { form().Check1.Value = 0; });
+  EXPECT_FALSE(check->isChecked());
+}
+
+TEST_F(ControlsTest, TheClockDrivesTimersUntilNoneRuns) {
+  EXPECT_TRUE(QTest::qWaitFor([&] { return form().ticks >= 3; }, 5000));
+  QTest::qWait(300);
+  EXPECT_EQ(form().ticks, 3);  // the handler switched its timer off at the third tick
+}
+
+}  // namespace
+}  // namespace rd::gui
