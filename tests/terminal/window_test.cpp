@@ -1,0 +1,87 @@
+#include "terminal/console_text.h"
+#include "terminal_fixture.h"
+
+namespace rd::test {
+namespace {
+
+// The tail helpers must give what splitting the whole transcript gives.
+TEST(ConsoleTextTest, TailHelpersAgreeWithTheFullSplit) {
+  for (const std::string text : {"", "abc", "a\r\n", "\r\n\r\n", "a\r\nb", "a\r\nb\r\n",
+                                 "x\r\ny\r\n\r\nz\r\n", "\r", "a\r\r\nb\n\r\n"}) {
+    const std::vector<std::string> lines = console::SplitLines(text);
+    const int n = static_cast<int>(lines.size());
+    for (int k = 0; k <= n + 1; ++k) {
+      SCOPED_TRACE("text [" + text + "] k " + std::to_string(k));
+      EXPECT_EQ(console::LineFromEnd(text, k), k < n ? lines[n - 1 - k] : "");
+      std::string kept;
+      for (int i = 0; i < n - k; ++i) kept += (i ? "\r\n" : "") + lines[i];
+      if (k > 0) EXPECT_EQ(console::WithoutLastLines(text, k), kept);
+    }
+  }
+}
+
+using TerminalWindowTest = TerminalTest;
+
+TEST_F(TerminalWindowTest, LoadResetsWorkingStateAndTheHistory) {
+  SetVar("HostName", "R1", "changed");
+  Type("~enable~");
+  rt_.Click(terminal().Command4);  // Home
+  EXPECT_FALSE(terminal().IsLoaded());
+  EXPECT_TRUE(rt_.GetForm("Form17").Visible());
+  rt_.RunEvent([this] { rt_.GetForm("Form2").Show(); });
+  EXPECT_EQ(Var("HostName", "R1"), "R1");
+  EXPECT_EQ(app_.g.gHostName, "R1");
+  EXPECT_EQ(app_.g.gHistory[1], "");
+  EXPECT_EQ(Screen(), "press enter to begin");
+}
+
+TEST_F(TerminalWindowTest, ExitFromALabVisitClearsTheFlagWithoutTheMainWindow) {
+  app_.g.gFromLab = true;
+  rt_.ChooseMenu(terminal().mnuexit);
+  EXPECT_FALSE(app_.g.gFromLab);
+  EXPECT_FALSE(rt_.GetForm("Form17").IsLoaded());
+}
+
+TEST_F(TerminalWindowTest, DoubleClickDropsTheTrailingBreakOnlyWhereBackspaceMayErase) {
+  Type("~enable~sh");
+  rt_.RunEvent([this] { terminal().Text1.DblClick(); });
+  EXPECT_EQ(Screen(), "press enter to begin\nR1>enable\nR1#sh");
+  EXPECT_EQ(CaretFromEnd(), 0);
+  Type("ow history~");
+  // On a bare prompt the guard blocks the Backspace: nothing is erased.
+  rt_.RunEvent([this] { terminal().Text1.DblClick(); });
+  EXPECT_EQ(Screen().substr(Screen().size() - 5), "\nR1#\n");
+}
+
+TEST_F(TerminalWindowTest, DiagramSetsTheTerminalAsideUntilItCloses) {
+  rt_.Click(terminal().Command3);
+  EXPECT_FALSE(terminal().Visible());
+  rt_.Click(*rt_.GetForm("Form1").FindControl("Command1"));
+  EXPECT_TRUE(terminal().Visible());
+  EXPECT_EQ(rt_.Focused(), &terminal().Text1);
+  rt_.Click(terminal().Command3);
+  rt_.GetForm("Form1").Unload();  // the close box
+  EXPECT_TRUE(terminal().Visible());
+  EXPECT_EQ(rt_.Focused(), &terminal().Text1);
+}
+
+TEST_F(TerminalWindowTest, EscapeWithoutATelnetSessionChangesNothing) {
+  Type("~^+6x~");
+  EXPECT_EQ(app_.g.gHostName, "R1");
+  EXPECT_EQ(app_.g.gDeviceColumn, "R1");
+  EXPECT_EQ(Screen(), "press enter to begin\nR1>x\nCommand Not Found\nR1>\n");
+}
+
+TEST_F(TerminalWindowTest, DownPastTheNewestOfTenCommandsShowsAnEmptyLine) {
+  Type("~");
+  for (int i = 1; i <= 11; ++i) Type("c" + std::to_string(i) + "~");
+  EXPECT_EQ(app_.g.gHistory[1], "c2");
+  EXPECT_EQ(app_.g.gHistory[10], "c11");
+  for (int i = 0; i < 11; ++i) Type("{DOWN}");
+  EXPECT_EQ(Screen().substr(Screen().size() - 5), "\nR1>\n");
+  Type("{DOWN}");
+  EXPECT_EQ(Screen().substr(Screen().size() - 5), "\nR1>\n");
+}
+
+}  // namespace
+}  // namespace rd::test
