@@ -61,7 +61,7 @@ void FormWindow::SyncSize() {
   size_ = size;
   canvas_->setMinimumSize(size);
   resize(size.width(),
-         size.height() + (menuBar()->isVisible() ? menuBar()->sizeHint().height() : 0));
+         size.height() + (menuBar()->isVisibleTo(this) ? menuBar()->sizeHint().height() : 0));
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

@@ -35,6 +35,7 @@ TextView::TextView(forms::TextBox& box, QWidget* canvas, EventGate& gate)
     multi_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     multi_->viewport()->installEventFilter(this);
     multi_->viewport()->setContextMenuPolicy(Qt::NoContextMenu);
+    multi_->viewport()->setAcceptDrops(false);
     mirror_ = std::make_unique<TextMirror>(*multi_->document());
     w = multi_;
   } else {
@@ -108,6 +109,8 @@ bool TextView::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::InputMethod:
     case QEvent::MouseMove:
     case QEvent::ContextMenu:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
     case QEvent::Drop:
       return true;
     case QEvent::MouseButtonPress: {
