@@ -182,6 +182,17 @@ TEST_F(KeyPathTest, LeftAndRightStepOverCrLf) {
   EXPECT_EQ(box->SelStart(), 4);
 }
 
+// A caret placed between CR and LF (the console puts it one before the end of a transcript that
+// ends in a line break) stands at the end of that line, so End keeps it there.
+TEST_F(KeyPathTest, CaretNeverStandsInsideCrLf) {
+  Place("R1>\r\n", 4);
+  EXPECT_EQ(box->SelStart(), 3);
+  rt.TypeKeys("{END}");
+  EXPECT_EQ(box->SelStart(), 3);
+  rt.TypeKeys("x");
+  EXPECT_EQ(box->Text(), "R1>x\r\n");
+}
+
 TEST_F(KeyPathTest, SingleLineBoxTakesUpAndDownAsLeftAndRight) {
   form->Text2.SetFocus();
   form->Text2.SetSelStart(3);

@@ -15,7 +15,9 @@ TEST(ConsoleTextTest, TailHelpersAgreeWithTheFullSplit) {
       EXPECT_EQ(console::LineFromEnd(text, k), k < n ? lines[n - 1 - k] : "");
       std::string kept;
       for (int i = 0; i < n - k; ++i) kept += (i ? "\r\n" : "") + lines[i];
-      if (k > 0) EXPECT_EQ(console::WithoutLastLines(text, k), kept);
+      if (k > 0) {
+        EXPECT_EQ(console::WithoutLastLines(text, k), kept);
+      }
     }
   }
 }

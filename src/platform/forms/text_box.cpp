@@ -26,6 +26,13 @@ int LineEnd(const std::string& text, int pos) {
   return found == std::string::npos ? static_cast<int>(text.size()) : static_cast<int>(found);
 }
 
+// A caret asked to stand between CR and LF stands at the end of that line instead, as a
+// multi-line box shows it.
+int CaretPosition(const std::string& text, int pos) {
+  pos = std::clamp(pos, 0, static_cast<int>(text.size()));
+  return IsBreakAt(text, pos - 1) ? pos - 1 : pos;
+}
+
 }  // namespace
 
 struct TextBox::Design {
@@ -55,7 +62,7 @@ void TextBox::SetText(const std::string& text) {
 }
 
 void TextBox::SetSelStart(int start) {
-  selStart_ = std::clamp(start, 0, static_cast<int>(text_.size()));
+  selStart_ = CaretPosition(text_, start);
   selLength_ = 0;
 }
 
@@ -81,7 +88,7 @@ void TextBox::Replace(int start, int length, const std::string& text) {
 }
 
 void TextBox::MoveCaret(int pos) {
-  selStart_ = std::clamp(pos, 0, static_cast<int>(text_.size()));
+  selStart_ = CaretPosition(text_, pos);
   selLength_ = 0;
 }
 
