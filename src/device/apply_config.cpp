@@ -1,7 +1,7 @@
 #include "device/apply_config.h"
 
 #include <array>
-#include <string_view>
+#include <optional>
 
 #include "device/device_state.h"
 #include "platform/services/services.h"
@@ -10,7 +10,10 @@ namespace rd {
 
 namespace {
 
-constexpr std::string_view kAddressSuffix = "_ip_address";
+constexpr const char* kAddressRowsQuery =
+    " select * from routervariables where Config_Variable = 'serial0_ip_address' or "
+    "Config_Variable = 'serial0_dec_mask' or Config_Variable = 'ethernet0_ip_address' or "
+    "Config_Variable = 'ethernet0_dec_mask' ";
 
 // How a command text fills the names of its node.
 enum class WriteKind { Shutdown, NoShutdown, Enable, Disable, Placeholders };
@@ -41,31 +44,28 @@ bool IsShutdownRow(const std::string& name) {
   return name == "ethernet0_shutdown" || name == "serial0_shutdown";
 }
 
-bool IsInterfaceAddressRow(const std::string& key) {
-  if (key.size() <= kAddressSuffix.size()) return false;
-  return EqualsNoCase(key.substr(key.size() - kAddressSuffix.size()), std::string(kAddressSuffix));
-}
-
-// True when some interface of some device (the current one included) already holds `address`.
+// True when an interface of some device (the current one included) already holds `address`.
 // Only addresses are compared: a mask may be shared by any number of interfaces.
 bool AddressInUse(db::Connection& conn, const std::string& address) {
-  const VariableRows table = ReadVariableRows(conn, {});
-  for (const VariableRows::Row& row : table.rows) {
-    if (!IsInterfaceAddressRow(row.key)) continue;
-    for (int col : table.WorkingColumns()) {
+  const VariableRows rows = ReadVariableRows(conn, kAddressRowsQuery);
+  for (const VariableRows::Row& row : rows.rows) {
+    if (!EqualsNoCase(row.key, "ethernet0_ip_address") &&
+        !EqualsNoCase(row.key, "serial0_ip_address")) {
+      continue;
+    }
+    for (int col : rows.WorkingColumns()) {
       if (row.cells[col] == address) return true;
     }
   }
   return false;
 }
 
-// The first name that has no row, or nothing when all rows exist.
-std::optional<std::string> FirstMissingRow(db::Connection& conn,
-                                           const std::vector<std::string>& names) {
-  if (names.empty()) return std::nullopt;
-  const VariableRows rows = ReadVariableRows(conn, names);
-  for (const std::string& name : names) {
-    if (rows.Find(name) == nullptr) return name;
+// The first of `keys` that has no row or no cell in device column `column`.
+std::optional<std::string> FirstMissingVariable(db::Connection& conn,
+                                                const std::vector<std::string>& keys,
+                                                const std::string& column) {
+  for (const std::string& key : keys) {
+    if (!ReadDeviceVariable(conn, key, column)) return key;
   }
   return std::nullopt;
 }
@@ -76,8 +76,7 @@ void FreeCell(db::Connection& conn, const std::string& key, const std::string& i
   db::Recordset rs;
   rs.CursorType = db::adOpenKeyset;
   rs.LockType = db::adLockOptimistic;
-  rs.Open("SELECT * from routervariables where Config_Variable = " + SqlQuoted(key) + " ", conn,
-          db::adOpenDynamic);
+  rs.Open(VariableQueryText(key), conn, db::adOpenDynamic);
   if (rs.EOF_()) return;
   for (int pos = 1; pos < rs.FieldCount(); ++pos) {
     if (rs.Field(pos).Text() == id) {
@@ -146,7 +145,10 @@ ConfigResult ApplyConfigCommand(App& app, std::vector<std::string>& names,
     return ConfigResult::AddressInUse;
   }
 
-  if (const auto missing = FirstMissingRow(conn, names)) {
+  const bool hostname = EqualsNoCase(cmdText, "hostname");
+  std::vector<std::string> needed = names;
+  if (hostname) needed.emplace_back("hostname");
+  if (const auto missing = FirstMissingVariable(conn, needed, app.g.gDeviceColumn)) {
     app.ui.MsgBox("Configuration variable not found: " + *missing, services::vbExclamation);
     return ConfigResult::MissingVariable;
   }
@@ -162,7 +164,7 @@ ConfigResult ApplyConfigCommand(App& app, std::vector<std::string>& names,
     WriteKeyword(app, conn, names, kind);
   }
 
-  if (EqualsNoCase(cmdText, "hostname")) {
+  if (hostname) {
     app.g.gHostName = RequireDeviceVariable(conn, "hostname", app.g.gDeviceColumn);
   }
   return ConfigResult::Applied;

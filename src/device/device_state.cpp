@@ -5,14 +5,6 @@
 
 namespace rd {
 
-namespace {
-
-std::string OneVariableQuery(const std::string& key) {
-  return "SELECT * from routervariables where Config_Variable = " + SqlQuoted(key) + " ";
-}
-
-}  // namespace
-
 bool EqualsNoCase(const std::string& a, const std::string& b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
     return std::tolower(x) == std::tolower(y);
@@ -28,6 +20,12 @@ std::string SqlQuoted(const std::string& text) {
   return quoted + "'";
 }
 
+std::string VariableQueryText(const std::string& key, VariableQuery form) {
+  const char* select = form == VariableQuery::Upper ? "SELECT" : " select";
+  return std::string(select) + " * from routervariables where Config_Variable = " + SqlQuoted(key) +
+         " ";
+}
+
 int FindDeviceField(const db::Recordset& rs, const std::string& column) {
   for (int pos = 0; pos < rs.FieldCount(); ++pos) {
     if (EqualsNoCase(rs.FieldName(pos), column)) return pos;
@@ -36,9 +34,9 @@ int FindDeviceField(const db::Recordset& rs, const std::string& column) {
 }
 
 std::optional<std::string> ReadDeviceVariable(db::Connection& conn, const std::string& key,
-                                              const std::string& column) {
+                                              const std::string& column, VariableQuery form) {
   db::Recordset rs;
-  rs.Open(OneVariableQuery(key), conn, db::adOpenDynamic);
+  rs.Open(VariableQueryText(key, form), conn, db::adOpenDynamic);
   if (rs.EOF_()) return std::nullopt;
   const int pos = FindDeviceField(rs, column);
   if (pos < 0) return std::nullopt;
@@ -46,11 +44,12 @@ std::optional<std::string> ReadDeviceVariable(db::Connection& conn, const std::s
 }
 
 WriteOutcome WriteDeviceVariable(db::Connection& conn, const std::string& key,
-                                 const std::string& column, const std::string& value) {
+                                 const std::string& column, const std::string& value,
+                                 VariableQuery form) {
   db::Recordset rs;
   rs.CursorType = db::adOpenKeyset;
   rs.LockType = db::adLockOptimistic;
-  rs.Open(OneVariableQuery(key), conn, db::adOpenDynamic);
+  rs.Open(VariableQueryText(key, form), conn, db::adOpenDynamic);
   if (rs.EOF_()) return WriteOutcome::NoRow;
   const int pos = FindDeviceField(rs, column);
   if (pos < 0) return WriteOutcome::NoColumn;
@@ -60,15 +59,15 @@ WriteOutcome WriteDeviceVariable(db::Connection& conn, const std::string& key,
 }
 
 std::string RequireDeviceVariable(db::Connection& conn, const std::string& key,
-                                  const std::string& column) {
-  const auto value = ReadDeviceVariable(conn, key, column);
+                                  const std::string& column, VariableQuery form) {
+  const auto value = ReadDeviceVariable(conn, key, column, form);
   if (!value) throw db::DbError("routervariables has no row " + key + " for device " + column);
   return *value;
 }
 
 void StoreDeviceVariable(db::Connection& conn, const std::string& key, const std::string& column,
-                         const std::string& value) {
-  switch (WriteDeviceVariable(conn, key, column, value)) {
+                         const std::string& value, VariableQuery form) {
+  switch (WriteDeviceVariable(conn, key, column, value, form)) {
     case WriteOutcome::Written:
       return;
     case WriteOutcome::NoRow:
@@ -98,11 +97,13 @@ const VariableRows::Row* VariableRows::Find(const std::string& key) const {
   return nullptr;
 }
 
-VariableRows ReadVariableRows(db::Connection& conn, const std::vector<std::string>& keys) {
-  std::string sql = "select * from routervariables";
-  for (size_t i = 0; i < keys.size(); ++i) {
-    sql += (i == 0 ? " where " : " or ") + std::string("Config_Variable = ") + SqlQuoted(keys[i]);
-  }
+const VariableRows::Row& VariableRows::Require(const std::string& key) const {
+  const Row* row = Find(key);
+  if (row == nullptr) throw db::DbError("routervariables has no row " + key);
+  return *row;
+}
+
+VariableRows ReadVariableRows(db::Connection& conn, const std::string& sql) {
   db::Recordset rs;
   rs.Open(sql, conn, db::adOpenDynamic);
   VariableRows result;

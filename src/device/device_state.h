@@ -19,12 +19,19 @@ bool EqualsNoCase(const std::string& a, const std::string& b);
 // from typed text can never end the literal early.
 std::string SqlQuoted(const std::string& text);
 
+// The two spellings in which the routines ask for one variable:
+// Upper "SELECT * from routervariables where Config_Variable = '<key>' " and
+// Lower " select * from routervariables where Config_Variable = '<key>' ".
+enum class VariableQuery { Upper, Lower };
+std::string VariableQueryText(const std::string& key, VariableQuery form = VariableQuery::Upper);
+
 // Ordinal of the first field whose name equals `column` without regard to case; -1 if none.
 int FindDeviceField(const db::Recordset& rs, const std::string& column);
 
 // Value of variable `key` in device column `column`; nothing when the row or column is missing.
 std::optional<std::string> ReadDeviceVariable(db::Connection& conn, const std::string& key,
-                                              const std::string& column);
+                                              const std::string& column,
+                                              VariableQuery form = VariableQuery::Upper);
 
 enum class WriteOutcome { Written, NoRow, NoColumn };
 
@@ -32,14 +39,16 @@ enum class WriteOutcome { Written, NoRow, NoColumn };
 // recordset: keyset cursor, optimistic locking). Nothing is written unless the outcome is
 // Written.
 WriteOutcome WriteDeviceVariable(db::Connection& conn, const std::string& key,
-                                 const std::string& column, const std::string& value);
+                                 const std::string& column, const std::string& value,
+                                 VariableQuery form = VariableQuery::Upper);
 
 // As ReadDeviceVariable and WriteDeviceVariable, for rows the content must have: a missing row
 // or column throws db::DbError naming it.
 std::string RequireDeviceVariable(db::Connection& conn, const std::string& key,
-                                  const std::string& column);
+                                  const std::string& column,
+                                  VariableQuery form = VariableQuery::Upper);
 void StoreDeviceVariable(db::Connection& conn, const std::string& key, const std::string& column,
-                         const std::string& value);
+                         const std::string& value, VariableQuery form = VariableQuery::Upper);
 
 // A snapshot of some rows of the table, in the engine's stored order.
 struct VariableRows {
@@ -56,10 +65,12 @@ struct VariableRows {
   int FindColumn(const std::string& column) const;
   // The first row whose key equals `key` without regard to case; nullptr if none.
   const Row* Find(const std::string& key) const;
+  // As Find, but a missing row throws db::DbError naming it.
+  const Row& Require(const std::string& key) const;
 };
 
-// Reads the rows whose keys are among `keys` (all rows when `keys` is empty).
-VariableRows ReadVariableRows(db::Connection& conn, const std::vector<std::string>& keys);
+// Reads the rows that the query `sql` (a select of all columns of routervariables) returns.
+VariableRows ReadVariableRows(db::Connection& conn, const std::string& sql);
 
 // Splits at every single blank, as the device routines split command lines: "a  b" gives
 // "a", "", "b"; an empty text gives one empty word.

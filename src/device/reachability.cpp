@@ -8,92 +8,102 @@ namespace {
 
 constexpr const char* kHostNameKey = "HostName";
 constexpr const char* kRoutingKey = "routing";
-// The interface address rows, each with the row that says whether it is shut down.
 constexpr const char* kEthernetAddress = "ethernet0_ip_address";
 constexpr const char* kSerialAddress = "serial0_ip_address";
 
-const char* ShutdownKeyOf(const std::string& addressKey) {
-  return EqualsNoCase(addressKey, kEthernetAddress) ? "ethernet0_shutdown" : "serial0_shutdown";
+constexpr const char* kHostNamesQuery =
+    " select * from routervariables where Config_Variable = 'HostName'  ";
+constexpr const char* kDeviceAddressesQuery =
+    " select * from routervariables where Config_Variable = 'ethernet0_ip_address' or "
+    "Config_Variable = 'serial0_ip_address'  ";
+constexpr const char* kTargetAddressesQuery =
+    " select * from routervariables where Config_Variable = 'ethernet0_ip_address' or "
+    "Config_Variable = 'serial0_ip_address' ";
+constexpr const char* kSerialTestQuery =
+    " select * from routervariables where Config_Variable = 'serial0_shutdown' or "
+    "Config_Variable = 'routing' ";
+constexpr const char* kEthernetTestQuery =
+    " select * from routervariables where Config_Variable = 'ethernet0_shutdown' or "
+    "Config_Variable = 'routing' ";
+
+bool IsAddressRow(const VariableRows::Row& row) {
+  return EqualsNoCase(row.key, kEthernetAddress) || EqualsNoCase(row.key, kSerialAddress);
 }
 
-class DeviceView {
- public:
-  explicit DeviceView(db::Connection& conn)
-      : table_(ReadVariableRows(conn, {kHostNameKey, kEthernetAddress, kSerialAddress,
-                                       "ethernet0_shutdown", "serial0_shutdown", kRoutingKey})) {}
-
-  // The first working column whose host name is `name`; -1 if none.
-  int ColumnOfHost(const std::string& name) const {
-    const auto* hosts = table_.Find(kHostNameKey);
-    if (hosts == nullptr) return -1;
-    for (int col : table_.WorkingColumns()) {
-      if (hosts->cells[col] == name) return col;
-    }
-    return -1;
-  }
-
-  // The first interface row, in stored order, that has an address in column `col`.
-  const VariableRows::Row* FirstAddressed(int col) const {
-    for (const auto& row : table_.rows) {
-      if (IsAddressRow(row) && row.cells[col] != "unassigned") return &row;
-    }
-    return nullptr;
-  }
-
-  // The first interface cell, rows in stored order then columns ascending, holding `address`.
-  std::pair<const VariableRows::Row*, int> FindAddress(const std::string& address) const {
-    for (const auto& row : table_.rows) {
-      if (!IsAddressRow(row)) continue;
-      for (int col : table_.WorkingColumns()) {
-        if (row.cells[col] == address) return {&row, col};
-      }
-    }
-    return {nullptr, -1};
-  }
-
-  // The interface is not shut down and the device routes.
-  bool InterfaceUp(const VariableRows::Row& addressRow, int col) const {
-    const auto* shutdown = table_.Find(ShutdownKeyOf(addressRow.key));
-    const auto* routing = table_.Find(kRoutingKey);
-    return shutdown != nullptr && routing != nullptr && shutdown->cells[col] == "nill" &&
-           routing->cells[col] == "enable";
-  }
-
-  Reachability Reached(const VariableRows::Row& addressRow, int col) const {
-    if (!InterfaceUp(addressRow, col)) return {};
-    return {true, table_.columns[col], addressRow.key};
-  }
-
- private:
-  static bool IsAddressRow(const VariableRows::Row& row) {
-    return EqualsNoCase(row.key, kEthernetAddress) || EqualsNoCase(row.key, kSerialAddress);
-  }
-
-  VariableRows table_;
+// A working column: its ordinal (-1 for none) and its name.
+struct Column {
+  int ordinal = -1;
+  std::string name;
 };
+
+// The first working column whose host name is `name`.
+Column ColumnOfHost(db::Connection& conn, const std::string& name) {
+  const VariableRows hosts = ReadVariableRows(conn, kHostNamesQuery);
+  const auto* row = hosts.Find(kHostNameKey);
+  if (row == nullptr) return {};
+  for (int col : hosts.WorkingColumns()) {
+    if (row->cells[col] == name) return {col, hosts.columns[col]};
+  }
+  return {};
+}
+
+// Key of the first interface row, in stored order, that has an address in column `col`; empty
+// when neither has.
+std::string FirstAddressed(db::Connection& conn, int col) {
+  for (const auto& row : ReadVariableRows(conn, kDeviceAddressesQuery).rows) {
+    if (IsAddressRow(row) && row.cells[col] != "unassigned") return row.key;
+  }
+  return {};
+}
+
+// The interface of row `addressKey` in column `col` is not shut down and the device routes.
+bool InterfaceUp(db::Connection& conn, const std::string& addressKey, int col) {
+  const bool ethernet = EqualsNoCase(addressKey, kEthernetAddress);
+  const VariableRows rows =
+      ReadVariableRows(conn, ethernet ? kEthernetTestQuery : kSerialTestQuery);
+  const auto* shutdown = rows.Find(ethernet ? "ethernet0_shutdown" : "serial0_shutdown");
+  const auto* routing = rows.Find(kRoutingKey);
+  return shutdown != nullptr && routing != nullptr && shutdown->cells[col] == "nill" &&
+         routing->cells[col] == "enable";
+}
+
+Reachability Reached(db::Connection& conn, const std::string& addressKey, const Column& col) {
+  if (!InterfaceUp(conn, addressKey, col.ordinal)) return {};
+  return {true, col.name, addressKey};
+}
+
+Reachability ByAddress(db::Connection& conn, const std::string& address) {
+  const VariableRows addresses = ReadVariableRows(conn, kTargetAddressesQuery);
+  for (const auto& row : addresses.rows) {
+    if (!IsAddressRow(row)) continue;
+    for (int col : addresses.WorkingColumns()) {
+      if (row.cells[col] == address) return Reached(conn, row.key, {col, addresses.columns[col]});
+    }
+  }
+  return {};
+}
+
+Reachability ByHostName(db::Connection& conn, const std::string& name) {
+  const Column col = ColumnOfHost(conn, name);
+  if (col.ordinal < 0) return {};
+  const std::string addressKey = FirstAddressed(conn, col.ordinal);
+  if (addressKey.empty()) return {};
+  return Reached(conn, addressKey, col);
+}
 
 }  // namespace
 
 Reachability CheckReachability(App& app, const std::string& target) {
   db::Connection conn;
   conn.Open(ConnectionString(app.g));
-  const DeviceView view(conn);
 
-  const int own = view.ColumnOfHost(app.g.gHostName);
+  const int own = ColumnOfHost(conn, app.g.gHostName).ordinal;
   if (own < 0) return {};
-  const auto* ownInterface = view.FirstAddressed(own);
-  if (ownInterface == nullptr || !view.InterfaceUp(*ownInterface, own)) return {};
+  const std::string ownInterface = FirstAddressed(conn, own);
+  if (ownInterface.empty() || !InterfaceUp(conn, ownInterface, own)) return {};
 
-  if (target.find('.') != std::string::npos) {
-    const auto [row, col] = view.FindAddress(target);
-    if (row == nullptr) return {};
-    return view.Reached(*row, col);
-  }
-  const int col = view.ColumnOfHost(target);
-  if (col < 0) return {};
-  const auto* row = view.FirstAddressed(col);
-  if (row == nullptr) return {};
-  return view.Reached(*row, col);
+  if (target.find('.') != std::string::npos) return ByAddress(conn, target);
+  return ByHostName(conn, target);
 }
 
 }  // namespace rd

@@ -8,6 +8,12 @@ namespace rd {
 
 namespace {
 
+constexpr const char* kVtyQuery =
+    " select * from routervariables where Config_Variable = 'hostname' or "
+    "Config_Variable = 'linevty_pass' ";
+constexpr const char* kResumeQuery =
+    " select * from routervariables where Config_Variable = 'telnetsession_id' or "
+    "Config_Variable = 'hostname' ";
 constexpr const char* kSessionKey = "telnetsession_id";
 
 // Arms the terminal's "password:" entry for the target's vty password, when it has one.
@@ -21,14 +27,6 @@ void ArmVtyLogin(Module1& g, const std::string& password) {
   g.gTelnetLoginPending = true;
 }
 
-// A device keeps its session number until "disconnect" frees it; otherwise it gets the next.
-void GiveSessionNumber(App& app, db::Connection& conn) {
-  if (RequireDeviceVariable(conn, kSessionKey, app.g.gDeviceColumn) != "nill") return;
-  ++app.g.gTelnetSessionCount;
-  StoreDeviceVariable(conn, kSessionKey, app.g.gDeviceColumn,
-                      std::to_string(app.g.gTelnetSessionCount));
-}
-
 }  // namespace
 
 void TelnetToHost(App& app) {
@@ -40,16 +38,34 @@ void TelnetToHost(App& app) {
     g.gPrompt = "#";
     return;
   }
+
+  // Everything the switch needs is read before the console changes, so that a row missing
+  // from the table leaves the console where it was.
+  db::Connection conn;
+  conn.Open(ConnectionString(g));
+  const VariableRows vty = ReadVariableRows(conn, kVtyQuery);
+  const int col = vty.FindColumn(reach.column);
+  const std::string targetHost = vty.Require("hostname").cells.at(col);
+  const std::string vtyPassword = vty.Require("linevty_pass").cells.at(col);
+  db::Recordset session;
+  session.CursorType = db::adOpenKeyset;
+  session.LockType = db::adLockOptimistic;
+  session.Open(VariableQueryText(kSessionKey), conn, db::adOpenDynamic);
+  if (session.EOF_()) throw db::DbError(std::string("routervariables has no row ") + kSessionKey);
+  const int sessionField = FindDeviceField(session, reach.column);
+
   g.gResponse = "Trying " + g.gHostName + "...Open\r\n\r\nUser Access Verification\r\n";
   g.gSavedHostName = g.gHostName;
   g.gSavedDeviceColumn = g.gDeviceColumn;
-
-  db::Connection conn;
-  conn.Open(ConnectionString(g));
   g.gDeviceColumn = reach.column;
-  g.gHostName = RequireDeviceVariable(conn, "hostname", reach.column);
-  ArmVtyLogin(g, RequireDeviceVariable(conn, "linevty_pass", reach.column));
-  GiveSessionNumber(app, conn);
+  g.gHostName = targetHost;
+  ArmVtyLogin(g, vtyPassword);
+
+  // A device keeps its session number until "disconnect" frees it; otherwise it gets the next.
+  if (session.Field(sessionField).Text() != "nill") return;
+  ++g.gTelnetSessionCount;
+  session.SetField(sessionField, std::to_string(g.gTelnetSessionCount));
+  session.Update();
 }
 
 void ResumeTelnetSession(App& app) {
@@ -57,13 +73,13 @@ void ResumeTelnetSession(App& app) {
   const std::string session = WordAt(SplitAtBlanks(g.gCommandLine), 1);
   db::Connection conn;
   conn.Open(ConnectionString(g));
-  const VariableRows table = ReadVariableRows(conn, {kSessionKey, "hostname"});
-  const auto* hosts = table.Find("hostname");
+  const VariableRows table = ReadVariableRows(conn, kResumeQuery);
   for (const auto& row : table.rows) {
     for (int col : table.WorkingColumns()) {
       if (row.cells[col] != session) continue;
+      const std::string host = table.Require("hostname").cells[col];
       g.gDeviceColumn = table.columns[col];
-      g.gHostName = hosts != nullptr ? hosts->cells[col] : std::string();
+      g.gHostName = host;
       g.gResponse = "nill";
       g.gPrompt = ">";
       return;

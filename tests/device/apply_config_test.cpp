@@ -45,7 +45,7 @@ TEST_F(ApplyConfigTest, AddressHeldByAnyInterfaceIsRefusedAndNothingWritten) {
   EXPECT_EQ(Cell("serial0_dec_mask", "R1"), "unassigned");
 }
 
-TEST_F(ApplyConfigTest, AddressIsNeverComparedWithMasks) {
+TEST_F(ApplyConfigTest, OnlyEthernet0AndSerial0AddressesAreCompared) {
   app_.g.gCurrentInterface = "ethernet0";
   app_.g.gResponse = "nill";
   EXPECT_EQ(Apply("ip address 255.255.255.0 10.0.0.2", {"ip_address", "dec_mask"}, "ip address",
@@ -53,6 +53,13 @@ TEST_F(ApplyConfigTest, AddressIsNeverComparedWithMasks) {
             ConfigResult::Applied);
   EXPECT_EQ(app_.g.gResponse, "nill");
   EXPECT_EQ(Cell("ethernet0_ip_address", "R1"), "255.255.255.0");
+
+  // R2's vlan1 address is no row of the duplicate check.
+  EXPECT_EQ(Apply("ip address 172.16.9.9 255.255.0.0", {"ip_address", "dec_mask"}, "ip address",
+                  {"172.16.9.9", "255.255.0.0"}),
+            ConfigResult::Applied);
+  EXPECT_EQ(app_.g.gResponse, "nill");
+  EXPECT_EQ(Cell("ethernet0_ip_address", "R1"), "172.16.9.9");
 }
 
 TEST_F(ApplyConfigTest, ShutdownAndNoShutdownWriteStateAndStatusLastToFirst) {
@@ -128,6 +135,17 @@ TEST_F(ApplyConfigTest, MissingRowIsNamedInAMessageAndNothingIsWritten) {
   // A name that holds a quote is looked up literally and reported the same way.
   EXPECT_EQ(Apply("x", {"it's"}, "x", {"v"}), ConfigResult::MissingVariable);
   EXPECT_NE(services_.shown.back().text.find("ethernet0_it's"), std::string::npos);
+}
+
+TEST_F(ApplyConfigTest, HostnameWithoutAHostNameRowWritesNothing) {
+  DropRow("HostName");
+  app_.g.gHostName = "R1";
+  EXPECT_EQ(Apply("hostname Core1", {"ethernet0_description"}, "hostname", {"Core1"}),
+            ConfigResult::MissingVariable);
+  ASSERT_EQ(services_.shown.size(), 1u);
+  EXPECT_NE(services_.shown[0].text.find("hostname"), std::string::npos);
+  EXPECT_EQ(Cell("ethernet0_description", "R1"), "nill");
+  EXPECT_EQ(app_.g.gHostName, "R1");
 }
 
 }  // namespace

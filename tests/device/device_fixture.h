@@ -51,6 +51,14 @@ class DeviceTest : public ::testing::Test {
     rs.Update();
   }
 
+  // Removes the row `key` from the table, as content that lacks it would.
+  void DropRow(const std::string& key) {
+    db::Connection conn;
+    conn.Open(TestWorkdir::ConnStr());
+    db::Recordset rs;
+    rs.Open("delete from routervariables where Config_Variable = '" + key + "'", conn);
+  }
+
   // Writes the show template into the working folder (lines joined with CR LF).
   static void WriteTemplate(const std::string& text) {
     std::ofstream("showcommands.txt", std::ios::binary) << text;

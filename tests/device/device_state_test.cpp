@@ -31,12 +31,16 @@ TEST_F(DeviceStateTest, KeysWithQuotesArePlainText) {
 TEST_F(DeviceStateTest, RowSnapshotsKeepStoredOrderAndWorkingColumns) {
   db::Connection conn;
   conn.Open(TestWorkdir::ConnStr());
-  const VariableRows rows = ReadVariableRows(conn, {"serial0_ip_address", "ethernet0_ip_address"});
+  const VariableRows rows = ReadVariableRows(
+      conn,
+      " select * from routervariables where Config_Variable = 'serial0_ip_address' or "
+      "Config_Variable = 'ethernet0_ip_address' ");
   ASSERT_EQ(rows.rows.size(), 2u);
   EXPECT_EQ(rows.rows[0].key, "ethernet0_ip_address");
   EXPECT_EQ(rows.WorkingColumns(), (std::vector<int>{2, 4, 6}));
   EXPECT_EQ(rows.FindColumn("r3"), 6);
   EXPECT_EQ(rows.Find("SERIAL0_IP_ADDRESS")->cells[4], "192.168.1.2");
+  EXPECT_THROW(rows.Require("HostName"), db::DbError);
 }
 
 TEST(SplitAtBlanks, EverySingleBlankSplits) {

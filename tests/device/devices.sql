@@ -16,6 +16,7 @@ INSERT INTO routervariables VALUES
   ('ethernet0_dec_mask', '255.255.255.0', '255.255.255.0', '255.255.255.0', '255.255.255.0', 'unassigned', 'unassigned'),
   ('serial0_ip_address', 'unassigned', 'unassigned', '192.168.1.2', '192.168.1.2', '192.168.1.3', '192.168.1.3'),
   ('serial0_dec_mask', 'unassigned', 'unassigned', '255.255.255.0', '255.255.255.0', '255.255.255.0', '255.255.255.0'),
+  ('vlan1_ip_address', 'unassigned', 'unassigned', '172.16.9.9', '172.16.9.9', 'unassigned', 'unassigned'),
   ('ethernet0_shutdown', 'nill', 'nill', 'nill', 'nill', 'nill', 'nill'),
   ('ethernet0_status', 'up', 'up', 'up', 'up', 'up', 'up'),
   ('serial0_shutdown', 'shutdown', 'shutdown', 'nill', 'nill', 'shutdown', 'shutdown'),

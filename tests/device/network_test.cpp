@@ -125,6 +125,22 @@ TEST_F(NetworkTest, FailedTelnetGivesPrivilegedPromptAndKeepsTheDevice) {
   EXPECT_FALSE(app_.g.gPasswordMode);
 }
 
+TEST_F(NetworkTest, TelnetOrResumeWithARowMissingLeavesTheConsoleAlone) {
+  app_.g.gPrompt = ">";
+  app_.g.gResponse = "nill";
+  for (const char* key : {"telnetsession_id", "linevty_pass"}) {
+    DropRow(key);
+    Type("telnet R2");
+    EXPECT_THROW(TelnetToHost(app_), db::DbError) << key;
+    EXPECT_EQ(app_.g.gResponse, "nill");
+    EXPECT_EQ(app_.g.gHostName, "R1");
+    EXPECT_EQ(app_.g.gDeviceColumn, "R1");
+    EXPECT_EQ(app_.g.gSavedDeviceColumn, "");
+    EXPECT_FALSE(app_.g.gPasswordMode);
+  }
+  EXPECT_EQ(app_.g.gTelnetSessionCount, 0);
+}
+
 TEST_F(NetworkTest, SessionNumbersAreKeptPerDeviceAndResumeSwitchesBack) {
   Type("telnet R2");
   TelnetToHost(app_);
@@ -160,6 +176,14 @@ TEST_F(NetworkTest, ResumeWithAnUnknownNumberChangesNothing) {
   Type("resume R3");
   ResumeTelnetSession(app_);
   EXPECT_EQ(app_.g.gDeviceColumn, "R3");
+
+  // A session number found, but no host-name row to switch to: the console stays.
+  SetCell("telnetsession_id", "R2", "1");
+  DropRow("HostName");
+  Type("resume 1");
+  EXPECT_THROW(ResumeTelnetSession(app_), db::DbError);
+  EXPECT_EQ(app_.g.gDeviceColumn, "R3");
+  EXPECT_EQ(app_.g.gHostName, "R3");
 }
 
 }  // namespace
