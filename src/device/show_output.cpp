@@ -2,8 +2,8 @@
 
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 
-#include "device/device_state.h"
 #include "device/show_template.h"
 
 namespace rd {
@@ -26,9 +26,11 @@ void RenderTemplate(App& app, const std::string& cmdText) {
   conn.Open(ConnectionString(app.g));
   {
     std::ofstream scratch(kScratchFile, std::ios::binary | std::ios::trunc);
+    if (!scratch) throw std::runtime_error(std::string("cannot write ") + kScratchFile);
     for (const auto& block : ReadTemplateBlocks(kShowTemplateFile, cmdText)) {
       for (const std::string& line : block) {
-        if (const auto filled = SubstituteLine(app, conn, line)) scratch << *filled << "\r\n";
+        if (const auto filled = SubstituteLine(app, conn, line, VariableQuery::Lower))
+          scratch << *filled << "\r\n";
       }
       scratch << "\r\n";
     }

@@ -1,10 +1,10 @@
 #include "device/show_template.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 
-#include "device/device_state.h"
 #include "device/show_output.h"
 
 namespace rd {
@@ -26,13 +26,21 @@ std::vector<std::string> SplitLines(const std::string& text) {
   return lines;
 }
 
-std::vector<std::vector<std::string>> ReadTemplateBlocks(const std::string& path,
-                                                         const std::string& head) {
+namespace {
+
+std::vector<std::string> ReadTemplateLines(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw std::runtime_error("cannot read the show template " + path);
   std::stringstream text;
   text << in.rdbuf();
-  const std::vector<std::string> lines = SplitLines(text.str());
+  return SplitLines(text.str());
+}
+
+}  // namespace
+
+std::vector<std::vector<std::string>> ReadTemplateBlocks(const std::string& path,
+                                                         const std::string& head) {
+  const std::vector<std::string> lines = ReadTemplateLines(path);
 
   std::vector<std::vector<std::string>> blocks;
   size_t i = 0;
@@ -51,12 +59,22 @@ std::vector<std::vector<std::string>> ReadTemplateBlocks(const std::string& path
   return blocks;
 }
 
-std::optional<std::string> SubstituteLine(App& app, db::Connection& conn, const std::string& line) {
+std::optional<std::vector<std::string>> ReadLinesAfter(const std::string& path,
+                                                       const std::string& head) {
+  const std::vector<std::string> lines = ReadTemplateLines(path);
+  auto it = std::find(lines.begin(), lines.end(), head);
+  if (it == lines.end()) return std::nullopt;
+  const auto first = it + 1;
+  return std::vector<std::string>(first, std::find(first, lines.end(), std::string()));
+}
+
+std::optional<std::string> SubstituteLine(App& app, db::Connection& conn, const std::string& line,
+                                          VariableQuery form) {
   size_t dollar = line.find('$');
   if (dollar == std::string::npos) return line;
 
   auto valueOf = [&](const std::string& name) {
-    return RequireDeviceVariable(conn, name, app.g.gDeviceColumn);
+    return RequireDeviceVariable(conn, name, app.g.gDeviceColumn, form);
   };
 
   // A line that is nothing but one reference is dropped when the setting is unset.

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "device/device_state.h"
 #include "platform/db/db.h"
 #include "shell/app.h"
 
@@ -22,10 +23,17 @@ std::vector<std::string> SplitLines(const std::string& text);
 std::vector<std::vector<std::string>> ReadTemplateBlocks(const std::string& path,
                                                          const std::string& head);
 
-// One output line with its references filled from the current device's working column: each
-// "$name" becomes the value, "$uptime" at the end of the line the router uptime. Nothing when the
-// line is only a reference whose value is "nill". Throws db::DbError naming a reference that has
-// no row.
-std::optional<std::string> SubstituteLine(App& app, db::Connection& conn, const std::string& line);
+// The lines that follow the first line of the template file equal to `head` exactly, wherever
+// it stands, up to the first empty line; nothing when no line equals `head`. Throws
+// std::runtime_error when the file cannot be read.
+std::optional<std::vector<std::string>> ReadLinesAfter(const std::string& path,
+                                                       const std::string& head);
+
+// One output line with its references filled from the current device's working column, each
+// read with the query spelling `form`: each "$name" becomes the value, a piece "$uptime" with
+// nothing after it the router uptime. Nothing when the line is only a reference whose value is
+// "nill". Throws db::DbError naming a reference that has no row.
+std::optional<std::string> SubstituteLine(App& app, db::Connection& conn, const std::string& line,
+                                          VariableQuery form);
 
 }  // namespace rd

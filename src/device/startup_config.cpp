@@ -2,7 +2,6 @@
 
 #include <stdexcept>
 
-#include "device/device_state.h"
 #include "device/show_template.h"
 
 namespace rd {
@@ -18,14 +17,15 @@ constexpr const char* kErasedText = "%% Non-volatile configuration memory is not
 void CopyRunningToStartup(App& app) {
   db::Connection conn;
   conn.Open(ConnectionString(app.g));
-  const auto blocks = ReadTemplateBlocks(kShowTemplateFile, kRunningConfigHead);
-  if (blocks.empty()) {
-    throw std::runtime_error(std::string(kShowTemplateFile) + " has no block " +
-                             kRunningConfigHead);
+  const auto block = ReadLinesAfter(kShowTemplateFile, kRunningConfigHead);
+  if (!block) {
+    throw std::runtime_error(std::string(kShowTemplateFile) + " has no line " + kRunningConfigHead);
   }
   std::string text;
-  for (const std::string& line : blocks.front()) {
-    if (const auto filled = SubstituteLine(app, conn, line)) text += "\r\n" + *filled;
+  for (const std::string& line : *block) {
+    if (const auto filled = SubstituteLine(app, conn, line, VariableQuery::Upper)) {
+      text += "\r\n" + *filled;
+    }
   }
   text += "\r\n";
   StoreDeviceVariable(conn, kStartupConfigKey, app.g.gDeviceColumn, text);
@@ -34,7 +34,7 @@ void CopyRunningToStartup(App& app) {
 void EraseStartupConfig(App& app, const std::string& key) {
   db::Connection conn;
   conn.Open(ConnectionString(app.g));
-  StoreDeviceVariable(conn, key, app.g.gDeviceColumn, kErasedText);
+  StoreDeviceVariable(conn, key, app.g.gDeviceColumn, kErasedText, VariableQuery::Lower);
 }
 
 }  // namespace rd

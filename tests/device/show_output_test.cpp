@@ -137,9 +137,35 @@ TEST_F(ShowOutputTest, CopyStoresTheFilledRunningConfigAndShowPrintsIt) {
   EXPECT_EQ(app_.g.gResponse, "nill");
 }
 
+TEST_F(ShowOutputTest, CopyTakesTheLinesAfterTheFirstRunningConfigLineWhereverItStands) {
+  // The show output reads "show running-config" here as an output line of "show help"; the
+  // copy looks for the line itself and stops at the first empty line.
+  WriteTemplate(
+      "show help\r\n"
+      "show running-config\r\n"
+      "hostname $HostName\r\n"
+      "\r\n"
+      "show running-config\r\n"
+      "block\r\n"
+      "\r\n");
+  EXPECT_EQ(Show("show running-config"), "block\r\n");
+  CopyRunningToStartup(app_);
+  EXPECT_EQ(Cell("startup-config", "R1"), "\r\nhostname R1\r\n");
+
+  // A template without the line leaves the row alone.
+  WriteTemplate("show version\r\nv\r\n\r\n");
+  EXPECT_THROW(CopyRunningToStartup(app_), std::runtime_error);
+  EXPECT_EQ(Cell("startup-config", "R1"), "\r\nhostname R1\r\n");
+}
+
 TEST_F(ShowOutputTest, MissingReferenceRowOrTemplateFailsLoudly) {
   WriteTemplate("show x\r\nvalue $no_such_row\r\n\r\n");
   EXPECT_THROW(Show("show x"), db::DbError);
+  std::filesystem::remove("test1.txt");
+  std::filesystem::create_directory("test1.txt");  // the scratch file cannot be written
+  WriteTemplate("show x\r\nvalue\r\n\r\n");
+  EXPECT_THROW(Show("show x"), std::runtime_error);
+  std::filesystem::remove("test1.txt");
   std::filesystem::remove("showcommands.txt");
   EXPECT_THROW(Show("show x"), std::runtime_error);
   EXPECT_THROW(CopyRunningToStartup(app_), std::runtime_error);
