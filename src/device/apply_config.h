@@ -11,7 +11,8 @@ namespace rd {
 
 enum class ConfigResult {
   Applied,          // the writes of the command were made
-  AddressInUse,     // "ip address" with an address some interface already holds; gResponse says so
+  AddressInUse,     // "ip address" with an address held by ethernet0 or serial0 of some device;
+                    // gResponse says so
   MissingVariable,  // a variable of the command has no row; a message box named it, nothing written
 };
 
@@ -21,7 +22,7 @@ enum class ConfigResult {
 // address check and "disconnect"), gDeviceColumn and gPlaceholderValues. Writes keyword values
 // ("shutdown"/"down", "nill"/"up", "enable", "disable") or the placeholder slots in order;
 // "disconnect" first frees the cell holding line word 1 in any device column; "hostname"
-// refreshes gHostName.
+// refreshes gHostName. A missing row is named in a message box before anything is written.
 ConfigResult ApplyConfigCommand(App& app, std::vector<std::string>& names,
                                 const std::string& cmdText);
 

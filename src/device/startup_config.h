@@ -7,9 +7,10 @@
 
 namespace rd {
 
-// Renders the "show running-config" block of "showcommands.txt" (working directory) with the
-// show output's substitution and stores it, each line preceded by CR LF and one more CR LF at
-// the end, in the current device's `startup-config` working cell. gResponse is untouched.
+// Renders the lines after the first line "show running-config" of "showcommands.txt" (working
+// directory), up to the first empty line, with the show output's substitution and stores them,
+// each line preceded by CR LF and one more CR LF at the end, in the current device's
+// `startup-config` working cell. gResponse is untouched.
 void CopyRunningToStartup(App& app);
 
 // Sets row `key` (the second keyword of the erase command) of the current device's working

@@ -40,6 +40,12 @@ TEST_F(NetworkTest, TargetsByNameAndAddressNeedTheirInterfaceUp) {
   SetCell("ethernet0_shutdown", "R2", "shutdown");
   EXPECT_FALSE(Reaches("R2"));
   EXPECT_TRUE(Reaches("192.168.1.2"));
+
+  // An address held twice: rows in stored order come before columns.
+  SetCell("ethernet0_ip_address", "R3", "192.168.1.2");
+  const Reachability twice = CheckReachability(app_, "192.168.1.2");
+  EXPECT_EQ(twice.column, "R3");
+  EXPECT_EQ(twice.interfaceKey, "ethernet0_ip_address");
 }
 
 TEST_F(NetworkTest, ValuesAreComparedExactly) {
