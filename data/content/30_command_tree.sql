@@ -45,8 +45,9 @@ INSERT INTO cmd VALUES
 To end the CLI session, enter [Exit].', 'Command Line interface');
 
 -- Privileged EXEC (#) ----------------------------------------------------------------------------
+-- A device reached with telnet or resume starts in user mode.
 INSERT INTO cmd VALUES
-  ('#', 'configure', NULL, NULL, NULL, 'Enter configuration mode'),
+  ('#', 'configure', '(config)#', NULL, NULL, 'Enter configuration mode'),
   ('#', 'configure terminal', NULL, NULL,
    'Enter configuration commands, one per line.  End with CNTL/Z.',
    'Configure from the terminal'),
@@ -69,7 +70,7 @@ Erase of nvram: complete', 'Erase contents of configuration memory'),
   ('#', 'ping', NULL, NULL, NULL, 'Send echo messages'),
   ('#', 'ping <A.B.C.D>', NULL, NULL, NULL, 'Ping destination address'),
   ('#', 'ping <WORD>', NULL, NULL, NULL, 'Ping destination host name'),
-  ('#', 'resume', NULL, NULL, NULL, 'Resume an active telnet session'),
+  ('#', 'resume', '>', NULL, NULL, 'Resume an active telnet session'),
   ('#', 'resume <TELNET_ID>', NULL, NULL, NULL, 'The number of an active telnet session'),
   ('#', 'show', NULL, NULL, NULL, 'Show running system information'),
   ('#', 'show access-lists', NULL, NULL, NULL, 'List access lists'),
@@ -104,7 +105,7 @@ Erase of nvram: complete', 'Erase contents of configuration memory'),
   ('#', 'show vlan', NULL, NULL, NULL, 'VLANs of a switch and their ports'),
   ('#', 'show vtp', NULL, NULL, NULL, 'VTP information'),
   ('#', 'show vtp status', NULL, NULL, NULL, 'VTP domain status'),
-  ('#', 'telnet', NULL, NULL, NULL, 'Open a telnet connection'),
+  ('#', 'telnet', '>', NULL, NULL, 'Open a telnet connection'),
   ('#', 'telnet <A.B.C.D>', NULL, NULL, NULL, 'IP address of a remote system'),
   ('#', 'telnet <WORD>', NULL, NULL, NULL, 'Host name of a remote system');
 
@@ -289,7 +290,6 @@ INSERT INTO cmd VALUES
    '%LINK-5-CHANGED: Interface changed state to administratively down',
    'Shutdown the selected interface'),
   ('(config-if)#', 'speed', NULL, NULL, NULL, 'Configure speed operation'),
-  ('(config-if)#', 'speed 10', NULL, NULL, NULL, 'Force 10 Mbps operation'),
   ('(config-if)#', 'speed 100', NULL, NULL, NULL, 'Force 100 Mbps operation'),
   ('(config-if)#', 'speed auto', NULL, NULL, NULL, 'Enable AUTO speed configuration'),
   ('(config-if)#', 'switchport', NULL, NULL, NULL, 'Set switching mode characteristics'),

@@ -638,22 +638,26 @@ exit returns to global configuration mode, where interface selects the next port
 'Access ports', 5);
 INSERT INTO step VALUES
   (18, 1, 'S1', 'Open the command line of S1, enter privileged mode and global configuration mode.'),
-  (18, 2, 'S1', 'Make port FastEthernet0/2 an access port of VLAN 10, then go back to global configuration mode.'),
-  (18, 3, 'S1', 'Make port FastEthernet0/3 an access port of VLAN 20.'),
-  (18, 4, 'S1', 'Return to privileged mode and list the VLANs with their ports.');
+  (18, 2, 'S1', 'Select port FastEthernet0/2 and describe it as Sales-PC.'),
+  (18, 3, 'S1', 'Make the port an access port of VLAN 10, then go back to global configuration mode.'),
+  (18, 4, 'S1', 'Select port FastEthernet0/3 and describe it as Engineering-PC.'),
+  (18, 5, 'S1', 'Make the port an access port of VLAN 20.'),
+  (18, 6, 'S1', 'Return to privileged mode and list the VLANs with their ports.');
 INSERT INTO expect VALUES
   (18, 1, 'k', 'Null', '>', (SELECT text FROM said WHERE key = 'k')),
   (18, 1, 'enable', '>', '#', NULL),
   (18, 1, 'configure terminal', '#', '(config)#', (SELECT text FROM said WHERE key = 'conft')),
   (18, 2, 'interface fastethernet 0/2', '(config)#', '(config-if)#', NULL),
-  (18, 2, 'switchport mode access', '(config-if)#', '(config-if)#', NULL),
-  (18, 2, 'switchport access vlan 10', '(config-if)#', '(config-if)#', NULL),
-  (18, 2, 'exit', '(config-if)#', '(config)#', NULL),
-  (18, 3, 'interface fastethernet 0/3', '(config)#', '(config-if)#', NULL),
+  (18, 2, 'description Sales-PC', '(config-if)#', '(config-if)#', NULL),
   (18, 3, 'switchport mode access', '(config-if)#', '(config-if)#', NULL),
-  (18, 3, 'switchport access vlan 20', '(config-if)#', '(config-if)#', NULL),
-  (18, 4, 'end', '(config-if)#', '#', (SELECT text FROM said WHERE key = 'end')),
-  (18, 4, 'show vlan', '#', '#', 'VLAN Name                             Status    Ports
+  (18, 3, 'switchport access vlan 10', '(config-if)#', '(config-if)#', NULL),
+  (18, 3, 'exit', '(config-if)#', '(config)#', NULL),
+  (18, 4, 'interface fastethernet 0/3', '(config)#', '(config-if)#', NULL),
+  (18, 4, 'description Engineering-PC', '(config-if)#', '(config-if)#', NULL),
+  (18, 5, 'switchport mode access', '(config-if)#', '(config-if)#', NULL),
+  (18, 5, 'switchport access vlan 20', '(config-if)#', '(config-if)#', NULL),
+  (18, 6, 'end', '(config-if)#', '#', (SELECT text FROM said WHERE key = 'end')),
+  (18, 6, 'show vlan', '#', '#', 'VLAN Name                             Status    Ports
 ---- -------------------------------- --------- -------------------------------
 1    default                          active    Fa0/1, Fa0/4, Fa0/5, Fa0/6
                                                 Fa0/7, Fa0/8
