@@ -57,10 +57,10 @@ bool IsListed(db::Connection& conn, const std::string& syntax) {
   return false;
 }
 
-// The word read as a number (sign, digits, fraction, exponent); text that is no number gives
+// The word read as a number (one sign, digits, fraction, exponent); text that is no number gives
 // nothing, and so does an empty word.
 std::optional<double> AsNumber(std::string_view word) {
-  if (!word.empty() && word.front() == '+') word.remove_prefix(1);
+  if (word.starts_with('+') && !word.substr(1).starts_with('-')) word.remove_prefix(1);
   double value = 0;
   const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
   if (ec != std::errc() || end != word.data() + word.size() || !std::isfinite(value)) {

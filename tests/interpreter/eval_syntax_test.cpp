@@ -93,7 +93,7 @@ TEST_F(EvalSyntaxTest, NumericRulesCompareAsNumbers) {
 
 TEST_F(EvalSyntaxTest, NumericRulesRefuseTextThatIsNoNumber) {
   for (const char* syntax : {"<NUMBER>", "<SECONDS>", "<MINUTES>", "<ANUM>"}) {
-    for (const char* word : {"", "abc", "12abc", "1,5", "nan", "inf", "--5", "1200 "}) {
+    for (const char* word : {"", "abc", "12abc", "1,5", "nan", "inf", "--5", "+-5", "+", "1200 "}) {
       EXPECT_FALSE(Eval(syntax, word)) << syntax << " " << word;
     }
   }
