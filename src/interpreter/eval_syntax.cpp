@@ -135,7 +135,7 @@ bool EvalLine(Module1& g) {
   const size_t last = line.rfind('#');
   if (first == std::string::npos || first == last) return false;
   Store(g, line.substr(first + 1, last - first - 1));
-  return last <= 255;
+  return interp::CharCount(std::string_view(line).substr(0, last)) <= 255;
 }
 
 }  // namespace
@@ -153,7 +153,8 @@ bool EvalSyntax(App& app, const std::string& syntax, const std::string& word) {
       return AcceptAndStore(g, word, IsAddress(word));
     case Placeholder::Word:
       Store(g, word);
-      return word.size() <= 40 && !(!word.empty() && word.front() >= '0' && word.front() <= '9');
+      return interp::CharCount(word) <= 40 &&
+             !(!word.empty() && word.front() >= '0' && word.front() <= '9');
     case Placeholder::Line:
       return EvalLine(g);
     case Placeholder::Number:

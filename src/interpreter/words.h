@@ -16,6 +16,9 @@ std::vector<std::string> SplitAtBlanks(std::string_view line);
 bool StartsWithNoCase(std::string_view text, std::string_view prefix);
 bool EqualsNoCase(std::string_view a, std::string_view b);
 
+// The number of characters of UTF-8 text (continuation bytes are not counted).
+size_t CharCount(std::string_view text);
+
 // The blanks that follow a keyword in a listing: `perChar` blanks for each character the keyword
 // has fewer than 20; none for a keyword of 20 characters or more.
 std::string ListingBlanks(std::string_view keyword, int perChar);

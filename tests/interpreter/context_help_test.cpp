@@ -79,6 +79,13 @@ TEST_F(ContextHelpTest, KeywordsOf20CharactersOrMoreGetNoBlanks) {
                 "R1#");
 }
 
+TEST_F(ContextHelpTest, BlanksCountCharactersOfNonAsciiKeywords) {
+  Build(
+      "INSERT INTO tblsublabcmds (\"index\", commandprompt, command, cmdenabled, commanddesc) "
+      "VALUES (900, '(fr)#', 'r\xC3\xA9glage', 1, 'sept lettres');");
+  EXPECT_EQ(Help("(fr)#", "r"), "R1(fr)#r\r\nr\xC3\xA9glage" + Pad(13) + "sept lettres\r\nR1(fr)#");
+}
+
 TEST_F(ContextHelpTest, PlaceholderCompletionsAndOneNotFoundPerRefusingCandidate) {
   EXPECT_EQ(Help("#", "ping 10.0.0.1"),
             "R1#ping 10.0.0.1\r\n<A.B.C.D>" + Pad(11) + "Ping destination address\r\nR1#");
@@ -136,6 +143,16 @@ TEST_F(ContextHelpTest, PatternAndQuoteCharactersAreTakenLiterally) {
   EXPECT_EQ(Help("#", "'"), "R1#'\r\nCommand Not Found\r\nR1#");
   EXPECT_EQ(Help("#", "show _"), "R1#show _\r\n\r\nR1#");
   EXPECT_EQ(Help("#", "show [i] "), "R1#show [i] \r\n\r\nR1#");
+}
+
+TEST_F(ContextHelpTest, OddLinesListLikeAnyOther) {
+  EXPECT_EQ(Help("#", std::string(3000, 'x')),
+            "R1#" + std::string(3000, 'x') + "\r\nCommand Not Found\r\nR1#");
+  EXPECT_EQ(Help("#", "show\t"), "R1#show\t\r\nCommand Not Found\r\nR1#");
+  EXPECT_EQ(Help("#", "sh \xFF\xC3\xA9 "), "R1#sh \xFF\xC3\xA9 \r\n\r\nR1#");
+  const std::string blanks(300, ' ');  // far past the depth of the tree
+  EXPECT_EQ(Help("#", blanks), "R1#" + blanks + "\r\n\r\nR1#");
+  EXPECT_EQ(g.gHelpWordCount, 299);
 }
 
 TEST_F(ContextHelpTest, DepthLimits) {

@@ -48,6 +48,18 @@ TEST_F(EvalSyntaxTest, WordIsStoredEvenWhenRefused) {
   EXPECT_EQ(Stored("<WORD>", std::string(41, 'a')), Strings{std::string(41, 'a')});
 }
 
+// Text is UTF-8: "é" is one character of two bytes.
+TEST_F(EvalSyntaxTest, LengthLimitsCountCharactersNotBytes) {
+  std::string e40;
+  for (int i = 0; i < 40; ++i) e40 += "\xC3\xA9";
+  EXPECT_TRUE(Eval("<WORD>", e40));
+  EXPECT_FALSE(Eval("<WORD>", e40 + "\xC3\xA9"));
+  g.gCommandLine = "#" + e40 + e40 + e40 + std::string(134, 'x') + "#";  // last "#" after 255
+  EXPECT_TRUE(Eval("<LINE>", "x"));
+  g.gCommandLine = "#" + e40 + e40 + e40 + std::string(135, 'x') + "#";
+  EXPECT_FALSE(Eval("<LINE>", "x"));
+}
+
 TEST_F(EvalSyntaxTest, LineCarriesTheTextBetweenFirstAndLastHash) {
   g.gCommandLine = "banner motd #Welcome to R1# now";
   EXPECT_EQ(Stored("<LINE>", "anything"), Strings{"Welcome to R1"});

@@ -72,6 +72,23 @@ TEST_F(MultiWordTest, PatternAndQuoteCharactersAreTakenLiterally) {
   }
 }
 
+TEST_F(MultiWordTest, OddLinesAreAnsweredLikeAnyOther) {
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {std::string(5000, 's'), "Command Not Found"},
+      {"show " + std::string(5000, 'r'), "Command Not Found"},
+      {"show" + std::string(300, ' ') + "run", "ambigious command"},  // empty words begin all
+      {"show\trun", "Command Not Found"},
+      {"show \xFF\xFE\xC3\xA9", "Command Not Found"},
+      {"\"show\" run", "Command Not Found"},
+      {"deep d1 d2 d3 d4 d5 d6 d7 d8 d9 d10 d11 d12 d13 d14 d15", "Command Not Found"},
+      {"ping \xC3\xA9\xC3\xA9", "ran"},  // a host name is any word
+  };
+  for (const auto& [line, verdict] : cases) {
+    Enter(line.starts_with("deep") ? "(config)#" : "#", line);
+    EXPECT_EQ(Verdict(), verdict) << line.substr(0, 40);
+  }
+}
+
 TEST_F(MultiWordTest, IncompleteLines) {
   Enter("#", "show ip");
   EXPECT_EQ(Verdict(), "incomplete command");
