@@ -11,10 +11,10 @@ src=data/diagrams
 out=data/run
 mkdir -p "$out/diagrams"
 
-dot -Tgif -Gdpi=96 "$src/simulator-logo.dot" -o "$out/simulator-logo.gif"
-dot -Tgif -Gdpi=96 "$src/simulator-network.dot" -o "$out/simulator-network.gif"
+dot -Tgif -Gdpi=80 "$src/simulator-logo.dot" -o "$out/simulator-logo.gif"
+dot -Tgif -Gdpi=80 "$src/simulator-network.dot" -o "$out/simulator-network.gif"
 for f in "$src"/lab*.dot; do
   name=$(basename "$f" .dot)
-  dot -Tgif -Gdpi=96 "$f" -o "$out/diagrams/$name.gif"
+  dot -Tgif -Gdpi=80 "$f" -o "$out/diagrams/$name.gif"
 done
 echo "pictures written to $out"
