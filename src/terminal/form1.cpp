@@ -8,8 +8,8 @@ namespace {
 
 constexpr const char* kHostNameQuery =
     " select * from routervariables where Config_Variable = 'HostName'  ";
-// The diagram of the free simulator's network ships beside the program.
-constexpr const char* kDiagramPicture = "network-diagram.gif";
+// The diagram of the free simulator's network ships in the run folder.
+constexpr const char* kDiagramPicture = "simulator-network.gif";
 
 }  // namespace
 

@@ -123,17 +123,22 @@ void Form2::GiveBack() {
   Text1.SetFocus();
 }
 
-void Form2::Command1_Click() {
+void Form2::OpenCompanion(const std::string& name) {
   SetAside();
-  app_.ui.GetForm("Form33").Load();
-  app_.ui.GetForm("Form33").Show();
+  forms::Form& companion = app_.ui.GetForm(name);
+  try {
+    companion.Load();
+    companion.Show();
+  } catch (...) {
+    companion.Unload();
+    GiveBack();
+    throw;
+  }
 }
 
-void Form2::Command3_Click() {
-  SetAside();
-  app_.ui.GetForm("Form1").Load();
-  app_.ui.GetForm("Form1").Show();
-}
+void Form2::Command1_Click() { OpenCompanion("Form33"); }
+
+void Form2::Command3_Click() { OpenCompanion("Form1"); }
 
 void Form2::Command4_Click() {
   app_.ui.GetForm("Form17").Load();

@@ -1,7 +1,9 @@
 #include "terminal/form33.h"
 
 #include <filesystem>
+#include <stdexcept>
 
+#include "platform/services/services.h"
 #include "terminal/form2.h"
 
 namespace rd {
@@ -39,8 +41,15 @@ Form33::Form33(App& app) : Form(app.ui, "Form33", "Supported Commands"), app_(ap
   FinishDesign();
 }
 
+// A page that cannot be found leaves the browser empty and says so, as a browser would; the
+// window opens all the same.
 void Form33::Form_Load() {
-  WebBrowser1.Navigate((ProgramFolder() / "help" / "html" / "commands.html").string());
+  const std::string page = (ProgramFolder() / "help" / "html" / "commands.html").string();
+  try {
+    WebBrowser1.Navigate(page);
+  } catch (const std::runtime_error&) {
+    app_.ui.MsgBox("The page " + page + " cannot be found.", services::vbExclamation);
+  }
   Picture1.Picture = forms::LoadPicture("simulator-logo.gif");
 }
 

@@ -1,4 +1,8 @@
+#include <filesystem>
+#include <fstream>
+
 #include "terminal/console_text.h"
+#include "terminal/form33.h"
 #include "terminal_fixture.h"
 
 namespace rd::test {
@@ -65,6 +69,57 @@ TEST_F(TerminalWindowTest, DiagramSetsTheTerminalAsideUntilItCloses) {
   rt_.GetForm("Form1").Unload();  // the close box
   EXPECT_TRUE(terminal().Visible());
   EXPECT_EQ(rt_.Focused(), &terminal().Text1);
+}
+
+// The page is looked up below the program's own folder, never below the working folder. The
+// build may or may not have put the page there yet: either the browser shows it or a message
+// names it; the window opens in both cases.
+TEST_F(TerminalWindowTest, SupportedCommandsPageComesFromTheProgramFolder) {
+  std::filesystem::create_directories("help/html");
+  std::ofstream("help/html/commands.html") << "<html>working folder</html>";
+  const std::string page =
+      (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "help/html/commands.html")
+          .string();
+  const size_t shownBefore = svc_.shown.size();
+  rt_.Click(terminal().Command1);
+  Form33& commands = rt_.Get<Form33>("Form33");
+  EXPECT_TRUE(commands.Visible());
+  EXPECT_FALSE(terminal().Visible());
+  if (std::filesystem::exists(page)) {
+    EXPECT_EQ(commands.WebBrowser1.LocationURL(), page);
+    EXPECT_EQ(svc_.shown.size(), shownBefore);
+  } else {
+    EXPECT_EQ(commands.WebBrowser1.LocationURL(), "");
+    ASSERT_EQ(svc_.shown.size(), shownBefore + 1);
+    EXPECT_EQ(svc_.shown.back().text, "The page " + page + " cannot be found.");
+  }
+  rt_.Click(commands.Command1);
+  EXPECT_FALSE(commands.IsLoaded());
+  EXPECT_TRUE(terminal().Visible());
+  EXPECT_EQ(rt_.Focused(), &terminal().Text1);
+  rt_.Click(terminal().Command1);
+  commands.Unload();  // the close box
+  EXPECT_TRUE(terminal().Visible());
+  EXPECT_EQ(rt_.Focused(), &terminal().Text1);
+}
+
+// A companion that cannot open must not leave the terminal hidden with no window on screen.
+TEST_F(TerminalWindowTest, CompanionThatFailsToOpenGivesTheTerminalBack) {
+  std::filesystem::remove("simulator-logo.gif");
+  for (forms::CommandButton* button : {&terminal().Command3, &terminal().Command1}) {
+    const size_t shownBefore = svc_.shown.size();
+    rt_.Click(*button);
+    ASSERT_GT(svc_.shown.size(), shownBefore);
+    EXPECT_NE(svc_.shown.back().text.find("simulator-logo.gif"), std::string::npos);
+    EXPECT_TRUE(terminal().Visible());
+    EXPECT_EQ(rt_.Focused(), &terminal().Text1);
+  }
+  EXPECT_FALSE(rt_.GetForm("Form1").IsLoaded());
+  EXPECT_FALSE(rt_.GetForm("Form33").IsLoaded());
+  std::ofstream("simulator-logo.gif", std::ios::binary) << "GIF89a";
+  rt_.Click(terminal().Command3);
+  EXPECT_TRUE(rt_.GetForm("Form1").Visible());
+  EXPECT_FALSE(terminal().Visible());
 }
 
 TEST_F(TerminalWindowTest, EscapeWithoutATelnetSessionChangesNothing) {
