@@ -2,19 +2,11 @@
 
 #include <algorithm>
 
+#include "device/device_state.h"
 #include "interpreter/words.h"
 
 namespace rd::interp {
 namespace {
-
-std::string Quoted(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) {
-    quoted += c;
-    if (c == '\'') quoted += '\'';
-  }
-  return quoted + "'";
-}
 
 // paramcount is empty on rows that write nothing; a node names at most three parameters.
 std::vector<std::string> ParamNames(const db::Recordset& rs, int countPos, int firstNamePos) {
@@ -67,7 +59,8 @@ CommandTree::CommandTree(const Module1& g) { conn_.Open(ConnectionString(g)); }
 
 std::vector<FirstWord> CommandTree::FirstWords(const std::string& prompt) {
   return ReadAll<FirstWord>(
-      conn_, "SELECT * From tblsublabcmds WHERE commandprompt = " + Quoted(prompt), ReadFirstWord);
+      conn_, "SELECT * From tblsublabcmds WHERE commandprompt = " + SqlQuoted(prompt),
+      ReadFirstWord);
 }
 
 std::vector<TreeNode> CommandTree::Children(int level, int16_t parent) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "device/device_state.h"
 #include "interpreter/command_tree.h"
 #include "interpreter/console_box.h"
 #include "interpreter/eval_syntax.h"
@@ -24,7 +25,7 @@ class ContextHelp {
       : app_(app),
         g_(app.g),
         tree_(app.g),
-        words_(interp::SplitAtBlanks(line)),
+        words_(SplitAtBlanks(line)),
         afterBlank_(!line.empty() && line.back() == ' '),
         last_(static_cast<int>(words_.size()) - (afterBlank_ ? 2 : 1)) {}
 

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <utility>
 
+#include "device/device_state.h"
 #include "interpreter/words.h"
 #include "platform/db/db.h"
 
@@ -87,26 +88,17 @@ bool IsAddress(std::string_view word) {
   }
 }
 
-// Opens the routervariables row `key` (the key is a fixed text, never typed).
-void OpenVariable(db::Recordset& rs, db::Connection& conn, const std::string& key) {
-  rs.Open(" select * from routervariables where Config_Variable = '" + key + "' ", conn,
-          db::adOpenDynamic);
-}
-
 bool EqualsCurrentDeviceValue(db::Connection& conn, const Module1& g, const std::string& key,
                               const std::string& word) {
-  db::Recordset rs;
-  OpenVariable(rs, conn, key);
-  if (rs.EOF_()) return false;
-  for (int i = 0; i < rs.FieldCount(); ++i) {
-    if (interp::EqualsNoCase(rs.FieldName(i), g.gDeviceColumn)) return rs.Field(i).Text() == word;
-  }
-  return false;
+  const std::optional<std::string> value =
+      ReadDeviceVariable(conn, key, g.gDeviceColumn, VariableQuery::Lower);
+  return value && *value == word;
 }
 
+// Any cell of the row `key`, the key column and the saved columns included.
 bool EqualsAnyValue(db::Connection& conn, const std::string& key, const std::string& word) {
   db::Recordset rs;
-  OpenVariable(rs, conn, key);
+  rs.Open(VariableQueryText(key, VariableQuery::Lower), conn, db::adOpenDynamic);
   if (rs.EOF_()) return false;
   for (int i = 0; i < rs.FieldCount(); ++i) {
     if (rs.Field(i).Text() == word) return true;
@@ -164,13 +156,11 @@ bool EvalSyntax(App& app, const std::string& syntax, const std::string& word) {
     case Placeholder::Minutes:
       return AcceptAndStore(g, word, NumberWhere(word, [](double n) { return n < 60; }));
     case Placeholder::PppHdlc:
-      return AcceptAndStore(
-          g, word, interp::EqualsNoCase(word, "PPP") || interp::EqualsNoCase(word, "hdlc"));
+      return AcceptAndStore(g, word, EqualsNoCase(word, "PPP") || EqualsNoCase(word, "hdlc"));
     case Placeholder::AccessNumber:
       return AcceptAndStore(g, word, NumberWhere(word, [](double n) { return n > 0 && n < 100; }));
     case Placeholder::PermitDeny:
-      return AcceptAndStore(
-          g, word, interp::EqualsNoCase(word, "permit") || interp::EqualsNoCase(word, "deny"));
+      return AcceptAndStore(g, word, EqualsNoCase(word, "permit") || EqualsNoCase(word, "deny"));
     case Placeholder::AccessGroupNumber:
       return EqualsCurrentDeviceValue(conn, g, "accesslist_num", word);
     case Placeholder::TelnetId:

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "device/device_state.h"
 #include "interpreter/command_tree.h"
 #include "interpreter/config_write.h"
 #include "interpreter/dispatch.h"
@@ -24,7 +25,7 @@ class MultiWordWalk {
       : app_(app),
         g_(app.g),
         tree_(app.g),
-        words_(interp::SplitAtBlanks(app.g.gCommandLine)),
+        words_(SplitAtBlanks(app.g.gCommandLine)),
         last_(static_cast<int>(words_.size()) - 1),
         keywords_(interp::kDeepestLevel + 2) {}
 

@@ -1,20 +1,15 @@
-// Small text helpers of the interpreter: splitting a command line and comparing keywords.
+// Small text helpers of the interpreter: matching typed words and laying out listings. Lines are
+// split and compared with the device model's helpers (device/device_state.h).
 #pragma once
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace rd::interp {
 
-// Splits at every single blank: two blanks in a row give an empty word, a trailing blank an
-// empty last word. An empty line gives one empty word.
-std::vector<std::string> SplitAtBlanks(std::string_view line);
-
-// Keyword comparisons made the way the database compares text: without regard to (ASCII) case.
-// Typed text is taken literally; nothing in it acts as a pattern.
+// True when `text` begins with `prefix`, compared the way the database compares text: without
+// regard to (ASCII) case. Typed text is taken literally; nothing in it acts as a pattern.
 bool StartsWithNoCase(std::string_view text, std::string_view prefix);
-bool EqualsNoCase(std::string_view a, std::string_view b);
 
 // The number of characters of UTF-8 text (continuation bytes are not counted).
 size_t CharCount(std::string_view text);
