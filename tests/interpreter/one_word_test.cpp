@@ -72,9 +72,9 @@ TEST_F(OneWordTest, InterfaceIsKeptOnlyInsideTheInterfaceMode) {
   EXPECT_EQ(g.gCurrentInterface, "nill");
 }
 
-TEST_F(OneWordTest, ShutdownWritesThePrefixedVariables) {
+TEST_F(OneWordTest, AbbreviatedShutdownWritesThePrefixedVariables) {
   g.gCurrentInterface = "ethernet0";
-  Enter("(config-if)#", "shutdown");
+  Enter("(config-if)#", "shut");  // the write sees the stored keyword, not the abbreviation
   EXPECT_EQ(Verdict(), "ran");
   EXPECT_EQ(Var("ethernet0_shutdown"), "shutdown");
   EXPECT_EQ(Var("ethernet0_status"), "down");
