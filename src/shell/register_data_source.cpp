@@ -16,8 +16,7 @@ void SetText(HKEY key, const std::string& name, const std::string& text) {
 
 void SetNumber(HKEY key, const std::string& name, uint32_t number) {
   const uint8_t bytes[4] = {static_cast<uint8_t>(number), static_cast<uint8_t>(number >> 8),
-                            static_cast<uint8_t>(number >> 16),
-                            static_cast<uint8_t>(number >> 24)};
+                            static_cast<uint8_t>(number >> 16), static_cast<uint8_t>(number >> 24)};
   RegSetValueExA(key, name, 0, REG_DWORD, bytes, 4);
 }
 
