@@ -3,13 +3,11 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/ascii.h"
+
 namespace rd {
 
-bool EqualsNoCase(const std::string& a, const std::string& b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
-    return std::tolower(x) == std::tolower(y);
-  });
-}
+bool EqualsNoCase(const std::string& a, const std::string& b) { return ascii::EqualNoCase(a, b); }
 
 std::string SqlQuoted(const std::string& text) {
   std::string quoted = "'";

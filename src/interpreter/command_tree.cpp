@@ -4,6 +4,7 @@
 
 #include "device/device_state.h"
 #include "interpreter/words.h"
+#include "platform/ascii.h"
 
 namespace rd::interp {
 namespace {
@@ -73,7 +74,7 @@ template <class Node>
 std::vector<Node> Abbreviated(const std::vector<Node>& nodes, std::string_view typed) {
   std::vector<Node> matches;
   std::copy_if(nodes.begin(), nodes.end(), std::back_inserter(matches),
-               [typed](const Node& n) { return StartsWithNoCase(n.command, typed); });
+               [typed](const Node& n) { return ascii::StartsWithNoCase(n.command, typed); });
   return matches;
 }
 template std::vector<TreeNode> Abbreviated(const std::vector<TreeNode>&, std::string_view);

@@ -5,14 +5,6 @@
 
 namespace rd::interp {
 
-static char Fold(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
-
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() &&
-         std::equal(prefix.begin(), prefix.end(), text.begin(),
-                    [](char a, char b) { return Fold(a) == Fold(b); });
-}
-
 size_t CharCount(std::string_view text) {
   return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) {
     return (static_cast<unsigned char>(c) & 0xC0) != 0x80;

@@ -1,15 +1,11 @@
-// Small text helpers of the interpreter: matching typed words and laying out listings. Lines are
-// split and compared with the device model's helpers (device/device_state.h).
+// Small text helpers of the interpreter for laying out listings. Lines are split and compared
+// with the device model's helpers (device/device_state.h) and platform/ascii.h.
 #pragma once
 
 #include <string>
 #include <string_view>
 
 namespace rd::interp {
-
-// True when `text` begins with `prefix`, compared the way the database compares text: without
-// regard to (ASCII) case. Typed text is taken literally; nothing in it acts as a pattern.
-bool StartsWithNoCase(std::string_view text, std::string_view prefix);
 
 // The number of characters of UTF-8 text (continuation bytes are not counted).
 size_t CharCount(std::string_view text);

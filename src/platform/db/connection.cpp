@@ -2,6 +2,7 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/ascii.h"
 #include "platform/db/db.h"
 #include "platform/db/engine.h"
 #include "platform/db/text.h"
@@ -18,7 +19,7 @@ std::optional<std::string> ConnectionValue(const std::string& text, std::string_
     size_t end = std::min(text.find(';', pos), text.size());
     std::string_view part(text.data() + pos, end - pos);
     size_t eq = part.find('=');
-    if (eq != std::string::npos && EqualNoCase(Trim(part.substr(0, eq)), key)) {
+    if (eq != std::string::npos && ascii::EqualNoCase(Trim(part.substr(0, eq)), key)) {
       return std::string(part.substr(eq + 1));
     }
     pos = end + 1;

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/ascii.h"
 #include "platform/db/db.h"
 #include "platform/db/engine.h"
 #include "platform/db/statement.h"
@@ -75,7 +76,7 @@ void CheckTextColumns(sqlite3* db, const std::string& outPath) {
                                         &collation, nullptr, nullptr, nullptr) != SQLITE_OK) {
         continue;
       }
-      if (collation == nullptr || !EqualNoCase(collation, "NOCASE")) {
+      if (collation == nullptr || !ascii::EqualNoCase(collation, "NOCASE")) {
         throw DbError(outPath + ": text column " + table + "." + column +
                       " must be declared COLLATE NOCASE");
       }

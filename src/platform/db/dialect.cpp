@@ -6,6 +6,8 @@
 #include <cctype>
 #include <vector>
 
+#include "platform/ascii.h"
+
 namespace rd::db {
 namespace {
 
@@ -55,7 +57,7 @@ size_t SkipOpaque(const std::string& sql, size_t pos) {
 struct Token {
   std::string text;
   size_t offset = 0;
-  bool Is(const char* word) const { return EqualNoCase(text, word); }
+  bool Is(const char* word) const { return ascii::EqualNoCase(text, word); }
 };
 
 std::vector<Token> Tokenize(const std::string& sql) {
@@ -92,7 +94,7 @@ std::string TranslateSql(const std::string& sql) {
       size_t end = pos;
       while (end < sql.size() && IsWordChar(sql[end])) ++end;
       std::string word = sql.substr(pos, end - pos);
-      out += EqualNoCase(word, "index") ? QuoteIdentifier(word) : word;
+      out += ascii::EqualNoCase(word, "index") ? QuoteIdentifier(word) : word;
       pos = end;
     } else {
       out += sql[pos++];

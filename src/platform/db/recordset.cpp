@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/ascii.h"
 #include "platform/db/db.h"
 #include "platform/db/dialect.h"
 #include "platform/db/engine.h"
@@ -158,7 +159,7 @@ const Value& Recordset::Field(int pos) const {
 
 void Recordset::SetField(const std::string& name, const std::string& value) {
   for (int i = 0; i < FieldCount(); ++i) {
-    if (EqualNoCase(s_->names[static_cast<size_t>(i)], name)) return SetField(i, value);
+    if (ascii::EqualNoCase(s_->names[static_cast<size_t>(i)], name)) return SetField(i, value);
   }
   throw DbError("no field named \"" + name + "\"");
 }

@@ -5,13 +5,6 @@
 
 namespace rd::db {
 
-bool EqualNoCase(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) ==
-           std::tolower(static_cast<unsigned char>(y));
-  });
-}
-
 std::string Trim(std::string_view text) {
   auto blank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
   while (!text.empty() && blank(text.front())) text.remove_prefix(1);

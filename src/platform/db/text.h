@@ -6,8 +6,6 @@
 
 namespace rd::db {
 
-// a and b are equal without regard to ASCII letter case.
-bool EqualNoCase(std::string_view a, std::string_view b);
 // text without leading and trailing white space.
 std::string Trim(std::string_view text);
 // Offset of the first character of sql at or after pos that is neither white space nor part of

@@ -1,6 +1,7 @@
 #include <cctype>
 #include <limits>
 
+#include "platform/ascii.h"
 #include "platform/db/db.h"
 #include "platform/db/text.h"
 
@@ -39,8 +40,8 @@ int16_t Value::Int16() const {
 bool Value::Bool() const {
   if (Trim(Text()).empty()) return false;
   if (std::optional<long long> number = WholeNumber(Text())) return *number != 0;
-  if (EqualNoCase(Trim(Text()), "true")) return true;
-  if (EqualNoCase(Trim(Text()), "false")) return false;
+  if (ascii::EqualNoCase(Trim(Text()), "true")) return true;
+  if (ascii::EqualNoCase(Trim(Text()), "false")) return false;
   throw DbError("\"" + Text() + "\" is not a yes/no value");
 }
 

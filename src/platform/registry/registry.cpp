@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <map>
 
+#include "platform/ascii.h"
 #include "platform/registry/store.h"
 
 namespace rd::registry {
@@ -70,7 +71,7 @@ long RegSetValueExA(HKEY key, const std::string& valueName, uint32_t /*reserved*
   store::Key& target = st.Ensure(*path, &created);
   std::vector<uint8_t> bytes(data, data + cbData);
   auto it = std::find_if(target.values.begin(), target.values.end(), [&](const StoredValue& v) {
-    return store::EqualNoCase(v.name, valueName);
+    return ascii::EqualNoCase(v.name, valueName);
   });
   if (it == target.values.end()) {
     target.values.push_back(StoredValue{valueName, type, std::move(bytes)});
@@ -97,7 +98,7 @@ std::optional<std::string> ReadString(const std::string& keyPath, const std::str
   auto values = ReadKey(keyPath);
   if (!values) return std::nullopt;
   for (const StoredValue& value : *values) {
-    if (value.type == REG_SZ && store::EqualNoCase(value.name, name)) {
+    if (value.type == REG_SZ && ascii::EqualNoCase(value.name, name)) {
       std::string text(value.data.begin(), value.data.end());
       if (!text.empty() && text.back() == '\0') text.pop_back();  // a counted terminator
       return text;

@@ -8,6 +8,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/ascii.h"
+
 namespace rd::registry::store {
 namespace {
 
@@ -84,17 +86,6 @@ std::string Unescape(const std::string& text) {
   return out;
 }
 
-bool EqualNoCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
-}
-
 std::string NormalizePath(const std::string& path) {
   std::string out;
   std::string part;
@@ -110,7 +101,7 @@ std::string NormalizePath(const std::string& path) {
 Key* Store::Find(const std::string& path) {
   std::string wanted = NormalizePath(path);
   for (Key& key : keys) {
-    if (EqualNoCase(key.path, wanted)) return &key;
+    if (ascii::EqualNoCase(key.path, wanted)) return &key;
   }
   return nullptr;
 }
@@ -145,7 +136,7 @@ Store Load(const std::string& file) {
     }
     StoredValue value;
     if (current == nullptr || !ParseValue(line, value)) continue;
-    auto same = [&](const StoredValue& v) { return EqualNoCase(v.name, value.name); };
+    auto same = [&](const StoredValue& v) { return ascii::EqualNoCase(v.name, value.name); };
     auto it = std::find_if(current->values.begin(), current->values.end(), same);
     if (it == current->values.end()) {
       current->values.push_back(std::move(value));

@@ -36,7 +36,6 @@ struct Store {
 
 // Folds a path to its canonical form: components separated by one backslash, none empty.
 std::string NormalizePath(const std::string& path);
-bool EqualNoCase(const std::string& a, const std::string& b);
 
 // Reads the store file; a missing file is an empty store and unreadable lines are skipped.
 Store Load(const std::string& file);
