@@ -183,61 +183,46 @@ class RichTextBox : public TextBox {
   RichTextBox(Form& parent, std::string name);
 };
 
-class Label : public Control {
+// A control whose design state is its caption: label, button, check box and frame.
+class CaptionedControl : public Control {
+ public:
+  CaptionedControl(Form& parent, std::string name, ControlKind kind, int index = -1);
+  std::string Caption;
+  std::function<void()> Click;
+  std::string DisplayText() const override { return Caption; }
+  void SaveDesign() override;
+  void RestoreDesign() override;
+
+ private:
+  Common designCommon_{};
+  std::string designCaption_;
+};
+
+class Label : public CaptionedControl {
  public:
   Label(Form& parent, std::string name, int index = -1);
-  std::string Caption;
-  std::function<void()> Click;
-  std::string DisplayText() const override { return Caption; }
-  void SaveDesign() override;
-  void RestoreDesign() override;
-
- private:
-  Common designCommon_{};
-  std::string designCaption_;
 };
 
-class CommandButton : public Control {
+class CommandButton : public CaptionedControl {
  public:
   CommandButton(Form& parent, std::string name, int index = -1);
-  std::string Caption;
-  std::function<void()> Click;
-  std::string DisplayText() const override { return Caption; }
-  void SaveDesign() override;
-  void RestoreDesign() override;
-
- private:
-  Common designCommon_{};
-  std::string designCaption_;
 };
 
-class CheckBox : public Control {
+class Frame : public CaptionedControl {
+ public:
+  Frame(Form& parent, std::string name);
+};
+
+class CheckBox : public CaptionedControl {
  public:
   CheckBox(Form& parent, std::string name);
-  std::string Caption;
   int Value = 0;  // 0 unchecked, 1 checked
-  std::function<void()> Click;
   std::string DisplayText() const override;
   void SaveDesign() override;
   void RestoreDesign() override;
 
  private:
-  Common designCommon_{};
-  std::string designCaption_;
   int designValue_ = 0;
-};
-
-class Frame : public Control {
- public:
-  Frame(Form& parent, std::string name);
-  std::string Caption;
-  std::string DisplayText() const override { return Caption; }
-  void SaveDesign() override;
-  void RestoreDesign() override;
-
- private:
-  Common designCommon_{};
-  std::string designCaption_;
 };
 
 // Combo box and list box share the item list. ListIndex is -1 when nothing is chosen.

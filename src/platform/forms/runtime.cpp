@@ -205,13 +205,9 @@ void Runtime::Click(Control& c) {
     } else if (ActiveForm() != &c.Parent()) {
       FormActivated(c.Parent());
     }
-    if (auto* button = dynamic_cast<CommandButton*>(&c)) {
-      if (button->Click) button->Click();
-    } else if (auto* check = dynamic_cast<CheckBox*>(&c)) {
-      check->Value = check->Value ? 0 : 1;
-      if (check->Click) check->Click();
-    } else if (auto* label = dynamic_cast<Label*>(&c)) {
-      if (label->Click) label->Click();
+    if (auto* check = dynamic_cast<CheckBox*>(&c)) check->Value = check->Value ? 0 : 1;
+    if (auto* captioned = dynamic_cast<CaptionedControl*>(&c)) {
+      if (captioned->Click) captioned->Click();
     } else if (auto* picture = dynamic_cast<PictureBox*>(&c)) {
       if (picture->Click) picture->Click();
     } else if (auto* grid = dynamic_cast<Grid*>(&c)) {

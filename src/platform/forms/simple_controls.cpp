@@ -3,60 +3,41 @@
 
 namespace rd::forms {
 
-Label::Label(Form& parent, std::string name, int index)
-    : Control(parent, std::move(name), ControlKind::Label, index) {}
+CaptionedControl::CaptionedControl(Form& parent, std::string name, ControlKind kind, int index)
+    : Control(parent, std::move(name), kind, index) {}
 
-void Label::SaveDesign() {
+void CaptionedControl::SaveDesign() {
   designCommon_ = SaveCommon();
   designCaption_ = Caption;
 }
 
-void Label::RestoreDesign() {
+void CaptionedControl::RestoreDesign() {
   RestoreCommon(designCommon_);
   Caption = designCaption_;
 }
+
+Label::Label(Form& parent, std::string name, int index)
+    : CaptionedControl(parent, std::move(name), ControlKind::Label, index) {}
 
 CommandButton::CommandButton(Form& parent, std::string name, int index)
-    : Control(parent, std::move(name), ControlKind::CommandButton, index) {}
+    : CaptionedControl(parent, std::move(name), ControlKind::CommandButton, index) {}
 
-void CommandButton::SaveDesign() {
-  designCommon_ = SaveCommon();
-  designCaption_ = Caption;
-}
-
-void CommandButton::RestoreDesign() {
-  RestoreCommon(designCommon_);
-  Caption = designCaption_;
-}
+Frame::Frame(Form& parent, std::string name)
+    : CaptionedControl(parent, std::move(name), ControlKind::Frame) {}
 
 CheckBox::CheckBox(Form& parent, std::string name)
-    : Control(parent, std::move(name), ControlKind::CheckBox) {}
+    : CaptionedControl(parent, std::move(name), ControlKind::CheckBox) {}
 
 std::string CheckBox::DisplayText() const { return (Value ? "[x] " : "[ ] ") + Caption; }
 
 void CheckBox::SaveDesign() {
-  designCommon_ = SaveCommon();
-  designCaption_ = Caption;
+  CaptionedControl::SaveDesign();
   designValue_ = Value;
 }
 
 void CheckBox::RestoreDesign() {
-  RestoreCommon(designCommon_);
-  Caption = designCaption_;
+  CaptionedControl::RestoreDesign();
   Value = designValue_;
-}
-
-Frame::Frame(Form& parent, std::string name)
-    : Control(parent, std::move(name), ControlKind::Frame) {}
-
-void Frame::SaveDesign() {
-  designCommon_ = SaveCommon();
-  designCaption_ = Caption;
-}
-
-void Frame::RestoreDesign() {
-  RestoreCommon(designCommon_);
-  Caption = designCaption_;
 }
 
 ListControl::ListControl(Form& parent, std::string name, ControlKind kind)
