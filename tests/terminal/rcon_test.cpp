@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -9,13 +10,16 @@ namespace {
 
 class RconTest : public TerminalTest {
  protected:
-  std::string Save() {
-    svc_.fileAnswers.push_back((work_.path() / "out.rcon").string());
-    rt_.ChooseMenu(terminal().mnusave);
-    std::ifstream in(work_.path() / "out.rcon", std::ios::binary);
+  std::string FileText(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
+  }
+  std::string Save() {
+    svc_.fileAnswers.push_back((work_.path() / "out.rcon").string());
+    rt_.ChooseMenu(terminal().mnusave);
+    return FileText(work_.path() / "out.rcon");
   }
   void Load(const std::string& content) {
     std::ofstream(work_.path() / "in.rcon", std::ios::binary) << content;
@@ -100,6 +104,35 @@ TEST_F(RconTest, CancelledDialogsAndUnreadableFilesChangeNothing) {
   rt_.ChooseMenu(terminal().mnusave);
   EXPECT_NE(svc_.shown.back().text.find("cannot be created"), std::string::npos);
   EXPECT_EQ(Var("HostName", "R1"), "R1");
+}
+
+// The devices and rows of the shipped content.
+class ShippedRconTest : public RconTest {
+ protected:
+  std::vector<std::string> Fixtures() const override {
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(RD_SOURCE_DIR "/data/content")) {
+      if (entry.path().extension() == ".sql") files.push_back(entry.path().string());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+  }
+};
+
+TEST_F(ShippedRconTest, SaveGivesOneBlockPerDeviceInColumnOrderWithOneLinePerRow) {
+  db::Connection conn;
+  conn.Open(TestWorkdir::ConnStr());
+  db::Recordset rs;
+  rs.Open("select * from routervariables", conn);
+  std::string expected;
+  for (int c = 2; c < rs.FieldCount(); c += 2) {
+    expected += "<" + rs.FieldName(c) + ">\r\n";
+    for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext()) {
+      expected += rs.Field(0).Text() + ":" + rs.Field(c).Text() + "\r\n";
+    }
+  }
+  ASSERT_GE(rs.FieldCount(), 5);
+  EXPECT_EQ(Save(), expected);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "platform/db/db.h"
 #include "platform/forms/forms.h"
@@ -24,8 +25,14 @@ class MainWindowStandIn : public forms::Form {
 
 class TerminalTest : public ::testing::Test {
  protected:
+  // The SQL files loaded after the schema: the shared terminal fixture unless a test needs
+  // another database.
+  virtual std::vector<std::string> Fixtures() const {
+    return {RD_SOURCE_DIR "/tests/scripts/terminal/terminal_fixture.sql"};
+  }
+
   void SetUp() override {
-    work_.BuildDatabase({RD_SOURCE_DIR "/tests/scripts/terminal/terminal_fixture.sql"});
+    work_.BuildDatabase(Fixtures());
     // The smallest GIF: enough for the picture check.
     std::ofstream("simulator-logo.gif", std::ios::binary) << "GIF89a";
     app_.g.gDsnName = TestWorkdir::kDsnName;
