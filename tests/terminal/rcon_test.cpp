@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -90,6 +91,33 @@ TEST_F(RconTest, MoreBlocksThanDevicesStopAtTheFirstExtraHeader) {
   EXPECT_EQ(Var("enable_password", "R2"), "2");
   EXPECT_EQ(Var("secret_password", "R3"), "3");
   EXPECT_EQ(Var("HostName", "R3"), "R3");
+}
+
+// Both dialogs open in the zozedudovav folder under the user's home, created when missing;
+// saving asks before overwriting, opening takes only a file that exists.
+TEST_F(RconTest, DialogsFilterRconFilesFromTheFolderUnderHome) {
+  const std::filesystem::path home = work_.path() / "home";
+  const char* oldHome = std::getenv("HOME");
+  const std::string saved = oldHome != nullptr ? oldHome : "";
+  setenv("HOME", home.c_str(), 1);
+  rt_.ChooseMenu(terminal().mnusave);
+  const services::FileDialogRequest save = svc_.lastFileRequest;
+  rt_.ChooseMenu(terminal().mnuop);
+  const services::FileDialogRequest open = svc_.lastFileRequest;
+  if (oldHome != nullptr) {
+    setenv("HOME", saved.c_str(), 1);
+  } else {
+    unsetenv("HOME");
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(home / "zozedudovav"));
+  for (const services::FileDialogRequest* request : {&save, &open}) {
+    EXPECT_EQ(request->filter, "rconfig(*.rcon)|*.rcon");
+    EXPECT_EQ(request->initDir, (home / "zozedudovav").string());
+  }
+  EXPECT_TRUE(save.save);
+  EXPECT_FALSE(save.fileMustExist);
+  EXPECT_FALSE(open.save);
+  EXPECT_TRUE(open.fileMustExist);
 }
 
 TEST_F(RconTest, CancelledDialogsAndUnreadableFilesChangeNothing) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,16 @@ namespace rd::test {
 class MainWindowStandIn : public forms::Form {
  public:
   explicit MainWindowStandIn(forms::Runtime& rt) : Form(rt, "Form17", "main") { FinishDesign(); }
+};
+
+// Scripted services that also keep the last file dialog's request.
+class RecordingServices : public services::ScriptedServices {
+ public:
+  std::optional<std::string> FileDialog(const services::FileDialogRequest& request) override {
+    lastFileRequest = request;
+    return ScriptedServices::FileDialog(request);
+  }
+  services::FileDialogRequest lastFileRequest;
 };
 
 class TerminalTest : public ::testing::Test {
@@ -87,7 +98,7 @@ class TerminalTest : public ::testing::Test {
   }
 
   TestWorkdir work_;
-  services::ScriptedServices svc_;
+  RecordingServices svc_;
   forms::Runtime rt_{svc_};
   App app_{rt_};
 };
