@@ -12,7 +12,7 @@ namespace {
 constexpr int16_t kPageLines = 25;
 
 // Highest index of the paged lines.
-int16_t LastLineIndex(const Module1& g) { return static_cast<int16_t>(g.gMoreLines.size()) - 1; }
+int LastLineIndex(const Module1& g) { return static_cast<int>(g.gMoreLines.size()) - 1; }
 
 }  // namespace
 
@@ -20,15 +20,15 @@ int16_t LastLineIndex(const Module1& g) { return static_cast<int16_t>(g.gMoreLin
 void Form2::ShowFirstPage(std::string& t) {
   g_.gMoreLines = console::SplitLines(g_.gShowOutput);
   g_.gShowOutput.clear();
-  const int16_t last = std::min<int16_t>(kPageLines - 1, LastLineIndex(g_));
-  for (int16_t i = 0; i <= last; ++i) g_.gShowOutput += g_.gMoreLines[i] + console::kCrLf;
+  const int last = std::min<int>(kPageLines - 1, LastLineIndex(g_));
+  for (int i = 0; i <= last; ++i) g_.gShowOutput += g_.gMoreLines[i] + console::kCrLf;
   g_.gShowOutput += console::kMarker;
   t += ExtraBreak() + g_.gShowOutput;
   g_.gShowOutput.clear();
 }
 
 // Space: the next 25 lines, or the rest and a fresh prompt. The box inserts the Space after
-// the handler; the Backspace sent here takes it out again.
+// the handler; the Backspace sent here takes it out again where the prompt guard lets it.
 void Form2::NextPage() {
   std::string t = console::DropTail(Text1.Text(), console::kMarkerLineLength);
   if (mMoreNoBreak) {
@@ -36,8 +36,8 @@ void Form2::NextPage() {
     mMoreNoBreak = false;
   }
   ++mMorePosition;
-  for (int16_t i = mMorePosition; i <= mMorePosition + kPageLines - 1; ++i) {
-    if (i > LastLineIndex(g_)) {
+  for (int i = mMorePosition; i <= mMorePosition + kPageLines - 1; ++i) {
+    if (i < 0 || i > LastLineIndex(g_)) {
       g_.gMorePending = false;
       break;
     }
@@ -69,7 +69,7 @@ void Form2::NextPage() {
 // Enter: one more line in place of the marker line, or the last line and a fresh prompt.
 void Form2::NextLine() {
   ++mMorePosition;
-  if (mMorePosition <= LastLineIndex(g_)) {
+  if (mMorePosition >= 0 && mMorePosition <= LastLineIndex(g_)) {
     g_.gShowOutput += g_.gMoreLines[mMorePosition] + console::kCrLf;
   }
   if (mMorePosition >= LastLineIndex(g_)) {
