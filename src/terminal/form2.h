@@ -124,6 +124,9 @@ class Form2 : public forms::Form {
   bool mOwnDownPending = false;
   bool mRightUpPending = false;
   bool mDownUpPending = false;
+  // The pager's own Backspace that removes the Space it let into the box; the prompt guard
+  // must not stop it when the marker line is shorter than the prompt.
+  bool mOwnBackspacePending = false;
   // Device column being processed and number of fields, for the configuration files.
   int mColumn = 0;
   int mFieldCount = 0;

@@ -92,6 +92,11 @@ void Form2::OnBackspace() {
     PasswordCharacter(kBackspace);
     return;
   }
+  if (mOwnBackspacePending) {
+    mOwnBackspacePending = false;
+    CommonTail();
+    return;
+  }
   const std::string& text = Text1.Text();
   std::string measured = console::LineFromEnd(text, 0);
   if (measured.empty()) measured = console::LineFromEnd(text, 1);

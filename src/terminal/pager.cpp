@@ -60,9 +60,7 @@ void Form2::NextPage() {
   g_.gScreenRedrawn = true;
   g_.gSyntheticUp = true;
   console::Rewrite(Text1, t);
-  // Meant to take out the Space that the box inserts after this handler; it passes through the
-  // prompt guard like any Backspace, which keeps the Space when the prompt is longer than the
-  // marker line with it.
+  mOwnBackspacePending = true;
   app_.ui.SendKeys("{BACKSPACE}");
 }
 
@@ -90,12 +88,10 @@ void Form2::NextLine() {
   g_.gShowOutput.clear();
   g_.gScreenRedrawn = true;
   g_.gSyntheticUp = true;
-  // The selection starts at the marker line but is as long as the new text: a new text shorter
-  // than the marker line (an empty last line and a short prompt) leaves the rest of the marker
-  // line after it.
+  // Exactly the marker line is replaced, however short the new text is.
   const int length = static_cast<int>(Text1.Text().size());
   Text1.SetSelStart(std::max(0, length - console::kMarkerLineLength));
-  Text1.SetSelLength(static_cast<int>(added.size()));
+  Text1.SetSelLength(console::kMarkerLineLength);
   Text1.SetSelText(added);
   app_.ui.SendKeys("{UP}");
   app_.ui.SendKeys("{END}");
