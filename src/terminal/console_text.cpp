@@ -1,18 +1,6 @@
 #include "terminal/console_text.h"
 
 namespace rd::console {
-
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  for (size_t pos = text.find(kCrLf); pos != std::string::npos; pos = text.find(kCrLf, start)) {
-    lines.push_back(text.substr(start, pos - start));
-    start = pos + 2;
-  }
-  lines.push_back(text.substr(start));
-  return lines;
-}
-
 namespace {
 
 // Start positions of the last `count` line breaks, the last one first (fewer when the text has

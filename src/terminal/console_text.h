@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/forms/crlf_lines.h"
 #include "platform/forms/forms.h"
 #include "shell/module1.h"
 
@@ -16,14 +17,11 @@ inline constexpr const char* kMarker = "--MORE--";
 // The marker line with the line break after it: what every pager continuation removes.
 inline constexpr int kMarkerLineLength = 10;
 
-// Splits at every CR LF; a text ending in a line break gives an empty last element.
-std::vector<std::string> SplitLines(const std::string& text);
-
-// Element `fromEnd` counted from the end of SplitLines(text) (0 = the last one); empty text
-// when there are fewer elements.
+// Element `fromEnd` counted from the end of forms::SplitCrLfLines(text) (0 = the last one); empty
+// text when there are fewer elements.
 std::string LineFromEnd(const std::string& text, int fromEnd);
 
-// Every element of SplitLines(text) but the last `dropped` ones, joined by CR LF.
+// Every element of forms::SplitCrLfLines(text) but the last `dropped` ones, joined by CR LF.
 std::string WithoutLastLines(const std::string& text, int dropped);
 
 // The last element if it is not empty, else the one before it: the line being typed.

@@ -18,7 +18,7 @@ int LastLineIndex(const Module1& g) { return static_cast<int>(g.gMoreLines.size(
 
 // The first page of an accepted line's output, without a prompt.
 void Form2::ShowFirstPage(std::string& t) {
-  g_.gMoreLines = console::SplitLines(g_.gShowOutput);
+  g_.gMoreLines = forms::SplitCrLfLines(g_.gShowOutput);
   g_.gShowOutput.clear();
   const int last = std::min<int>(kPageLines - 1, LastLineIndex(g_));
   for (int i = 0; i <= last; ++i) g_.gShowOutput += g_.gMoreLines[i] + console::kCrLf;

@@ -12,7 +12,7 @@ namespace {
 TEST(ConsoleTextTest, TailHelpersAgreeWithTheFullSplit) {
   for (const std::string text : {"", "abc", "a\r\n", "\r\n\r\n", "a\r\nb", "a\r\nb\r\n",
                                  "x\r\ny\r\n\r\nz\r\n", "\r", "a\r\r\nb\n\r\n"}) {
-    const std::vector<std::string> lines = console::SplitLines(text);
+    const std::vector<std::string> lines = forms::SplitCrLfLines(text);
     const int n = static_cast<int>(lines.size());
     for (int k = 0; k <= n + 1; ++k) {
       SCOPED_TRACE("text [" + text + "] k " + std::to_string(k));
