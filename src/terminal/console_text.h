@@ -11,7 +11,7 @@
 
 namespace rd::console {
 
-inline constexpr const char* kCrLf = "\r\n";
+inline constexpr const char* kCrLf = forms::CRLF;
 inline constexpr const char* kPressEnter = "press enter to begin";
 inline constexpr const char* kMarker = "--MORE--";
 // The marker line with the line break after it: what every pager continuation removes.

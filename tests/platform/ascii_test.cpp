@@ -13,7 +13,7 @@ TEST(AsciiText, FoldsAsciiLettersOnly) {
   EXPECT_TRUE(EqualNoCase("HostName", "hostname"));
   EXPECT_TRUE(EqualNoCase("", ""));
   EXPECT_FALSE(EqualNoCase("host", "hostname"));
-  EXPECT_FALSE(EqualNoCase("[", "{"));  // 'Z'+1 and 'z'+1 are no letters
+  EXPECT_FALSE(EqualNoCase("[", "{"));                // 'Z'+1 and 'z'+1 are no letters
   EXPECT_FALSE(EqualNoCase("\xC3\x89", "\xC3\xA9"));  // É and é differ, as in the database
   EXPECT_TRUE(StartsWithNoCase("configure", "CONF"));
   EXPECT_TRUE(StartsWithNoCase("configure", ""));
