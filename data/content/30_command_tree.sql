@@ -382,7 +382,7 @@ INSERT INTO acl_protocol VALUES
   ('tcp', 'Transmission Control Protocol'),
   ('udp', 'User Datagram Protocol');
 
--- One row per node of an address specification; `complete` marks where it may end.
+-- One row per node of an address pattern; `complete` marks where it may end.
 CREATE TEMP TABLE acl_host (side TEXT, words TEXT, complete INTEGER, help TEXT);
 INSERT INTO acl_host VALUES
   ('source', '<A.B.C.D>', 0, 'Source address'),

@@ -15,19 +15,10 @@ Form2::Form2(App& app) : Form(app.ui, "Form2", "Dorivo Zizizariz"), app_(app), g
   Width = 800;
   Height = 600;
   Label1.Caption = "Router Console";
-  Label1.Left = 16;
-  Label1.Top = 8;
-  Label1.Width = 200;
-  Label1.Height = 24;
-  Text1.Left = 16;
-  Text1.Top = 40;
-  Text1.Width = 600;
-  Text1.Height = 480;
+  Label1.Place(16, 8, 200, 24);
+  Text1.Place(16, 40, 600, 480);
   Text1.TabIndex = 0;
-  Picture1.Left = 640;
-  Picture1.Top = 8;
-  Picture1.Width = 140;
-  Picture1.Height = 100;
+  Picture1.Place(640, 8, 140, 100);
   Command1.Caption = "Supported Commands";
   Command3.Caption = "N/W Diagram";
   Command4.Caption = "Home";
@@ -42,10 +33,7 @@ Form2::Form2(App& app) : Form(app.ui, "Form2", "Dorivo Zizizariz"), app_(app), g
     button->TabIndex = top / 50;
     top += 48;
   }
-  Command2.Left = Command4.Left;
-  Command2.Top = Command4.Top;
-  Command2.Width = Command4.Width;
-  Command2.Height = Command4.Height;
+  Command2.Place(Command4.Left, Command4.Top, Command4.Width, Command4.Height);
   Command2.TabIndex = Command4.TabIndex + 1;
 
   Command1.Click = [this] { Command1_Click(); };

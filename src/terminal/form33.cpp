@@ -21,19 +21,10 @@ std::filesystem::path ProgramFolder() {
 Form33::Form33(App& app) : Form(app.ui, "Form33", "Supported Commands"), app_(app) {
   Width = 800;
   Height = 600;
-  WebBrowser1.Left = 16;
-  WebBrowser1.Top = 16;
-  WebBrowser1.Width = 600;
-  WebBrowser1.Height = 540;
-  Picture1.Left = 640;
-  Picture1.Top = 16;
-  Picture1.Width = 140;
-  Picture1.Height = 100;
+  WebBrowser1.Place(16, 16, 600, 540);
+  Picture1.Place(640, 16, 140, 100);
   Command1.Caption = "&Close";
-  Command1.Left = 640;
-  Command1.Top = 500;
-  Command1.Width = 120;
-  Command1.Height = 32;
+  Command1.Place(640, 500, 120, 32);
   Command1.Click = [this] {
     app_.ui.Get<Form2>("Form2").GiveBack();
     Unload();

@@ -30,21 +30,12 @@ using forms::CRLF;
 class ConsoleForm : public forms::Form {
  public:
   explicit ConsoleForm(forms::Runtime& rt) : Form(rt, "Console", "Console") {
-    Text1.Left = 10;
-    Text1.Top = 10;
-    Text1.Width = 400;
-    Text1.Height = 300;
-    Name.Left = 10;
-    Name.Top = 320;
-    Name.Width = 200;
-    Name.Height = 24;
+    Text1.Place(10, 10, 400, 300);
+    Name.Place(10, 320, 200, 24);
     Name.TabIndex = 1;
     Label1.Caption = "&Status";
     Command1.Caption = "&Go";
-    Command1.Left = 220;
-    Command1.Top = 320;
-    Command1.Width = 80;
-    Command1.Height = 24;
+    Command1.Place(220, 320, 80, 24);
     Command1.TabIndex = 2;
     Command1.Click = [this] { Label1.Caption = "clicked"; };
     Text1.KeyPress = [this](int16_t& ascii) {

@@ -91,6 +91,13 @@ class Control {
   bool Visible = true;
   bool Enabled = true;
   int Left = 0, Top = 0, Width = 0, Height = 0;  // design position, in pixels
+  // Sets the design position in one go.
+  void Place(int left, int top, int width, int height) {
+    Left = left;
+    Top = top;
+    Width = width;
+    Height = height;
+  }
   int TabIndex = 0;
   bool TabStop = true;
 
