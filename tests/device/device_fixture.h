@@ -11,6 +11,7 @@
 #include "platform/forms/forms.h"
 #include "platform/services/services.h"
 #include "shell/app.h"
+#include "support/device_cells.h"
 #include "support/test_workdir.h"
 
 namespace rd::test {
@@ -29,26 +30,11 @@ class DeviceTest : public ::testing::Test {
 
   // The cell of row `key` in column `column`, read straight from the database.
   std::string Cell(const std::string& key, const std::string& column) {
-    db::Connection conn;
-    conn.Open(TestWorkdir::ConnStr());
-    db::Recordset rs;
-    rs.Open("select * from routervariables where Config_Variable = '" + key + "'", conn);
-    if (rs.EOF_()) return "<no row>";
-    for (int pos = 0; pos < rs.FieldCount(); ++pos) {
-      if (rs.FieldName(pos) == column) return rs.Field(pos).Text();
-    }
-    return "<no column>";
+    return ReadCell(key, column);
   }
 
   void SetCell(const std::string& key, const std::string& column, const std::string& value) {
-    db::Connection conn;
-    conn.Open(TestWorkdir::ConnStr());
-    db::Recordset rs;
-    rs.CursorType = db::adOpenKeyset;
-    rs.LockType = db::adLockOptimistic;
-    rs.Open("select * from routervariables where Config_Variable = '" + key + "'", conn);
-    rs.SetField(column, value);
-    rs.Update();
+    WriteCell(key, column, value);
   }
 
   // Removes the row `key` from the table, as content that lacks it would.

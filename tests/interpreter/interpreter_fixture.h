@@ -12,6 +12,7 @@
 #include "platform/db/db.h"
 #include "platform/services/services.h"
 #include "shell/app.h"
+#include "support/device_cells.h"
 #include "support/test_workdir.h"
 
 namespace rd::test {
@@ -56,15 +57,7 @@ class InterpreterTest : public ::testing::Test {
 
   // The value of routervariables row `key` in `column`.
   std::string Var(const std::string& key, const std::string& column = "R1") {
-    db::Connection conn;
-    conn.Open(TestWorkdir::ConnStr());
-    db::Recordset rs;
-    rs.Open("select * from routervariables where Config_Variable = '" + key + "'", conn);
-    for (int i = 0; i < rs.FieldCount(); ++i) {
-      if (rs.FieldName(i) == column) return rs.Field(i).Text();
-    }
-    ADD_FAILURE() << "no column " << column;
-    return "";
+    return ReadCell(key, column);
   }
 
   TestWorkdir work_;

@@ -13,6 +13,7 @@
 #include "platform/forms/forms.h"
 #include "platform/services/services.h"
 #include "shell/app.h"
+#include "support/device_cells.h"
 #include "support/test_workdir.h"
 #include "terminal/form2.h"
 #include "terminal/terminal_windows.h"
@@ -77,24 +78,10 @@ class TerminalTest : public ::testing::Test {
 
   // The value of routervariables row `key` in device column `column`.
   std::string Var(const std::string& key, const std::string& column) {
-    db::Connection conn;
-    conn.Open(TestWorkdir::ConnStr());
-    db::Recordset rs;
-    rs.Open("select * from routervariables where Config_Variable = '" + key + "'", conn);
-    for (int i = 0; i < rs.FieldCount(); ++i) {
-      if (rs.FieldName(i) == column) return rs.Field(i).Text();
-    }
-    ADD_FAILURE() << "no column " << column;
-    return "";
+    return ReadCell(key, column);
   }
   void SetVar(const std::string& key, const std::string& column, const std::string& value) {
-    db::Connection conn;
-    conn.Open(TestWorkdir::ConnStr());
-    db::Recordset rs;
-    rs.LockType = db::adLockOptimistic;
-    rs.Open("select * from routervariables where Config_Variable = '" + key + "'", conn);
-    rs.SetField(column, value);
-    rs.Update();
+    WriteCell(key, column, value);
   }
 
   TestWorkdir work_;
