@@ -25,6 +25,11 @@ class MenuForm : public Form {
   void Form_Load() override {
     ++loads;
     loadedWhileRunning = IsLoaded();
+    if (failLoad) {
+      mnuItem.Load(3);
+      Label1.Caption = "half built";
+      throw std::runtime_error("no such table: labs");
+    }
   }
   Menu mnuFile{*this, "mnuFile", "&File", nullptr};
   Menu mnuLabs{*this, "mnuLabs", "&Labs", nullptr};
@@ -34,6 +39,7 @@ class MenuForm : public Form {
   std::vector<int> chosen;
   int loads = 0;
   bool loadedWhileRunning = false;
+  bool failLoad = false;
   int privateCounter = 0;
 };
 
@@ -209,6 +215,31 @@ TEST(EventErrorTest, ErrorsInNestedCallsTravelToTheOuterHandler) {
   fx.rt.Click(form.Command1);
   EXPECT_FALSE(after);
   EXPECT_EQ(fx.MessageTexts(), (std::vector<std::string>{"Quillworks: File not found: x.gif"}));
+}
+
+TEST(EventErrorTest, AFailedLoadLeavesTheFormUnloadedAndTheNextLoadRunsAgain) {
+  RuntimeFixture fx;
+  ConsoleForm& form = fx.ShowConsole();
+  auto owned = std::make_unique<MenuForm>(fx.rt);
+  MenuForm& menus = *owned;
+  fx.rt.Register(std::move(owned));
+  menus.failLoad = true;
+  form.Command1.Click = [&] { menus.Show(); };
+  fx.rt.Click(form.Command1);
+  EXPECT_EQ(fx.MessageTexts(), (std::vector<std::string>{"Quillworks: no such table: labs"}));
+  EXPECT_FALSE(menus.IsLoaded());
+  EXPECT_FALSE(menus.Visible());
+  EXPECT_FALSE(menus.mnuItem.IsLoaded(3));
+  EXPECT_EQ(menus.Label1.Caption, "design caption");
+  EXPECT_EQ(fx.rt.Focused(), &form.Command1);  // the window that was active keeps the focus
+
+  form.Unload();  // the failed form can't keep the program running
+  EXPECT_FALSE(fx.rt.AnyLoaded());
+
+  menus.failLoad = false;
+  menus.Show();
+  EXPECT_EQ(menus.loads, 2);
+  EXPECT_TRUE(menus.Visible());
 }
 
 TEST(EventErrorTest, MsgBoxUsesTheApplicationTitleByDefault) {

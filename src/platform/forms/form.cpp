@@ -64,7 +64,14 @@ void Form::Load() {
   if (loaded_) return;
   rt_.RunEvent([this] {
     loaded_ = true;
-    Form_Load();
+    try {
+      Form_Load();
+    } catch (...) {
+      // A half-run load leaves no half-built window behind: the next Load runs it afresh, and a
+      // hidden loaded window can't keep the program alive.
+      Discard();
+      throw;
+    }
   });
 }
 
@@ -91,16 +98,20 @@ void Form::Unload() {
     int cancel = 0;
     Form_Unload(cancel);
     if (cancel != 0 || !loaded_) return;
-    loaded_ = false;
-    visible_ = false;
-    rt_.FormDeactivated(*this);
-    for (MenuArray* a : menuArrays_) a->UnloadAll();
-    if (designed_) {
-      Caption = designCaption_;
-      for (Control* c : controls_) c->RestoreDesign();
-    }
-    lastFocus_ = nullptr;
+    Discard();
   });
+}
+
+void Form::Discard() {
+  loaded_ = false;
+  visible_ = false;
+  rt_.FormDeactivated(*this);
+  for (MenuArray* a : menuArrays_) a->UnloadAll();
+  if (designed_) {
+    Caption = designCaption_;
+    for (Control* c : controls_) c->RestoreDesign();
+  }
+  lastFocus_ = nullptr;
 }
 
 }  // namespace rd::forms

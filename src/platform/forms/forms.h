@@ -414,7 +414,9 @@ class Form {
   void SetVisible(bool visible);  // the Visible property; Show/Hide set it too
 
   // Load, Show, Hide and Unload run as events (see Runtime::RunEvent) when called outside one.
-  void Load();  // no-op when loaded; the loaded flag is set before Form_Load runs
+  // No-op when loaded; the loaded flag is set before Form_Load runs. When Form_Load throws, the
+  // form is left unloaded (as Unload leaves it, without Form_Unload) and the error travels on.
+  void Load();
   // Loads first when needed, then makes visible and active: unless one of its controls has the
   // focus, the focus goes to the control that had it when the form was last active, or else to
   // its first tab stop. Form_Activate runs when the form was not the active one.
@@ -444,6 +446,8 @@ class Form {
   friend class Runtime;
   void AddControl(Control* c);
   void RemoveControl(Control* c);
+  // Ends the loaded state: hidden, run-time menu elements gone, design values back.
+  void Discard();
   // The control that gets the focus when the form becomes active: the one that last had it, or
   // else the first tab stop by tab order; nullptr when none can take it.
   Control* FocusTarget() const;
