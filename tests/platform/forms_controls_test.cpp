@@ -169,16 +169,17 @@ TEST_F(FileControlsTest, WebBrowserNavigatesOnlyToExistingFiles) {
   EXPECT_EQ(form->WebBrowser1.LocationURL(), page);
 }
 
-TEST(ScriptedServicesTest, UnansweredBoxesTakeTheCautiousAnswer) {
+TEST(ScriptedServicesTest, UnansweredBoxesTakeOkOrNo) {
   services::ScriptedServices svc;
   std::vector<std::string> seen;
   svc.onShown = [&](const services::ScriptedServices::Shown& s) { seen.push_back(s.kind); };
   EXPECT_EQ(svc.MsgBox("a", services::vbOKOnly | services::vbCritical, ""), services::vbOK);
   EXPECT_EQ(svc.MsgBox("b", services::vbYesNo | services::vbQuestion, "T"), services::vbNo);
-  EXPECT_EQ(svc.MsgBox("c", services::vbOKCancel, "T"), services::vbCancel);
-  svc.msgBoxAnswers = {services::vbYes, services::vbOK};
+  EXPECT_EQ(svc.MsgBox("c", services::vbOKCancel, "T"), services::vbOK);
+  EXPECT_EQ(svc.MsgBox("c", 3 /* Yes, No, Cancel */, "T"), services::vbNo);
+  svc.msgBoxAnswers = {services::vbYes, services::vbCancel};
   EXPECT_EQ(svc.MsgBox("d", services::vbYesNo, "T"), services::vbYes);
-  EXPECT_EQ(svc.MsgBox("e", services::vbOKCancel, "T"), services::vbOK);
+  EXPECT_EQ(svc.MsgBox("e", services::vbOKCancel, "T"), services::vbCancel);
   EXPECT_EQ(svc.MsgBox("f", services::vbYesNo, "T"), services::vbNo);
   EXPECT_EQ(svc.shown[0].title, "Quillworks");
   EXPECT_EQ(svc.shown[1].title, "T");
@@ -195,7 +196,7 @@ TEST(ScriptedServicesTest, UnansweredBoxesTakeTheCautiousAnswer) {
   EXPECT_EQ(svc.printed.size(), 1u);
   EXPECT_EQ(seen,
             (std::vector<std::string>{"MSGBOX", "MSGBOX", "MSGBOX", "MSGBOX", "MSGBOX", "MSGBOX",
-                                      "FILE", "FILE", "FILE", "PRINT", "PRINT", "HELP"}));
+                                      "MSGBOX", "FILE", "FILE", "FILE", "PRINT", "PRINT", "HELP"}));
   EXPECT_EQ(svc.shown.back().text, "help/quillonhelp1.html");
 }
 

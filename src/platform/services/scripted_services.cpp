@@ -10,15 +10,15 @@ constexpr int vbYesNoCancel = 3;
 constexpr int vbRetryCancel = 5;
 constexpr int vbAbort = 3;
 
-// The answer of a box that nobody answered: its cautious choice.
+// The answer of a box that nobody answered: OK where the box has it, No to a Yes/No question,
+// and the cautious button of the boxes with neither.
 int DefaultAnswer(int buttons) {
   switch (buttons & kButtonsMask) {
-    case vbOKCancel:
+    case vbYesNo:
     case vbYesNoCancel:
+      return vbNo;
     case vbRetryCancel:
       return vbCancel;
-    case vbYesNo:
-      return vbNo;
     case vbAbortRetryIgnore:
       return vbAbort;
     default:

@@ -57,7 +57,7 @@ class Services {
 };
 
 // Answers from queues; records what was shown. With no queued answer a message box gets OK
-// (No to a Yes/No question) and a file or print dialog is cancelled.
+// (No to a Yes/No question, also with Cancel) and a file or print dialog is cancelled.
 class ScriptedServices : public Services {
  public:
   struct Shown {
