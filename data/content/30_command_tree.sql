@@ -142,7 +142,7 @@ INSERT INTO cmd VALUES
   ('(config)#', 'banner', NULL, NULL, NULL, 'Define a login banner'),
   ('(config)#', 'banner motd', NULL, NULL, NULL, 'Set Message of the Day banner'),
   ('(config)#', 'banner motd <LINE>', NULL, 'banner_motd', NULL,
-   'c banner-text c, where c is the delimiting character #'),
+   '#banner-text# in one word (hyphens for blanks), # delimits it'),
   ('(config)#', 'controller', '(config-controller)#', NULL, NULL, 'Configure a specific controller'),
   ('(config)#', 'controller e1', NULL, NULL, NULL, 'E1 controller'),
   ('(config)#', 'controller e1 0', NULL, NULL, NULL, 'Controller number'),
