@@ -17,7 +17,11 @@ int main(int argc, char** argv) {
   std::string scriptPath;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
-    if (arg == "--workdir" && i + 1 < argc) {
+    if (arg == "--workdir") {
+      if (i + 1 == argc) {
+        scriptPath.clear();
+        break;
+      }
       workdir = argv[++i];
     } else if (scriptPath.empty()) {
       scriptPath = arg;
@@ -30,12 +34,13 @@ int main(int argc, char** argv) {
     std::cerr << "usage: routedrill-driver [--workdir DIR] SCRIPT\n";
     return 2;
   }
-  std::ifstream script(fs::absolute(scriptPath));
+  std::error_code ec;
+  std::ifstream script;
+  if (fs::is_regular_file(scriptPath, ec)) script.open(fs::absolute(scriptPath));
   if (!script) {
     std::cerr << "cannot read script " << scriptPath << "\n";
     return 2;
   }
-  std::error_code ec;
   fs::current_path(workdir, ec);
   if (ec) {
     std::cerr << "cannot enter " << workdir << ": " << ec.message() << "\n";

@@ -6,6 +6,7 @@
 #include <ostream>
 #include <sstream>
 #include <stdexcept>
+#include <vector>
 
 namespace rd::driver {
 namespace {
@@ -34,16 +35,18 @@ std::string TakeWord(std::string& rest) {
   return word;
 }
 
-int ParseInt(const std::string& text, const std::string& what) {
-  size_t used = 0;
-  int value = 0;
-  try {
-    value = std::stoi(text, &used);
-  } catch (const std::exception&) {
-    used = 0;
+// A whole number of at most four digits, nothing else (no sign, no blanks).
+int ParseNumber(const std::string& text, const std::string& what) {
+  if (text.empty() || text.size() > 4 ||
+      text.find_first_not_of("0123456789") != std::string::npos) {
+    throw ScriptError("bad " + what + ": '" + text + "'");
   }
-  if (used == 0 || used != text.size()) throw ScriptError("bad " + what + ": '" + text + "'");
-  return value;
+  return std::stoi(text);
+}
+
+// The verbs that act on a control: FORM CONTROL follow them.
+bool TakesControl(const std::string& verb) {
+  return verb == "show" || verb == "menu" || verb == "click" || verb == "keys" || verb == "choose";
 }
 
 const std::map<std::string, std::function<std::string(const Module1&)>>& Variables() {
@@ -106,7 +109,7 @@ forms::Control& ScriptDriver::ControlNamed(const std::string& form, const std::s
   const size_t open = control.find('(');
   if (open != std::string::npos && control.back() == ')') {
     name = control.substr(0, open);
-    index = ParseInt(control.substr(open + 1, control.size() - open - 2), "index");
+    index = ParseNumber(control.substr(open + 1, control.size() - open - 2), "index");
   }
   forms::Form& f = FormNamed(form);
   if (!f.IsLoaded()) throw ScriptError("window '" + form + "' is not loaded");
@@ -146,9 +149,9 @@ void ScriptDriver::Execute(const std::string& line) {
   if (verb == "clock") {
     const size_t colon = rest.find(':');
     if (colon == std::string::npos) throw ScriptError("clock needs HH:MM");
-    const int hour = ParseInt(rest.substr(0, colon), "hour");
-    const int minute = ParseInt(rest.substr(colon + 1), "minute");
-    if (hour < 0 || hour > 23 || minute < 0 || minute > 59) throw ScriptError("bad time");
+    const int hour = ParseNumber(rest.substr(0, colon), "hour");
+    const int minute = ParseNumber(rest.substr(colon + 1), "minute");
+    if (hour > 23 || minute > 59) throw ScriptError("bad time '" + rest + "'");
     services_.clock = {hour, minute};
     return;
   }
@@ -158,9 +161,10 @@ void ScriptDriver::Execute(const std::string& line) {
     out_ << rest << " = " << it->second(host_->app().g) << "\n";
     return;
   }
+  if (verb != "tick" && !TakesControl(verb)) throw ScriptError("unknown command '" + verb + "'");
   if (!ui.AnyLoaded()) throw ScriptError("the program has ended");
   if (verb == "tick") {
-    const int seconds = ParseInt(rest, "seconds");
+    const int seconds = ParseNumber(rest, "seconds");
     for (int i = 0; i < seconds; ++i) ui.Tick(1000);
     return;
   }
@@ -168,6 +172,10 @@ void ScriptDriver::Execute(const std::string& line) {
   const std::string control = TakeWord(rest);
   if (form.empty() || control.empty()) throw ScriptError(verb + " needs FORM CONTROL");
   forms::Control& target = ControlNamed(form, control);
+  if (verb != "keys" && verb != "choose" &&
+      line.size() > verb.size() + form.size() + control.size() + 2) {
+    throw ScriptError("unexpected '" + rest + "' after " + control);
+  }
   if (verb == "show") {
     out_ << "--- " << form << "." << control << "\n"
          << Printable(target.DisplayText()) << "\n---\n";
@@ -178,14 +186,17 @@ void ScriptDriver::Execute(const std::string& line) {
   } else if (verb == "click") {
     ui.Click(target);
   } else if (verb == "keys") {
+    // The user can type only into a control that can take the focus.
+    if (!forms::CanFocus(target)) {
+      throw ScriptError(control + " can't take the focus (hidden, disabled or on a hidden window)");
+    }
+    const std::vector<forms::Key> typed = forms::ParseSendKeys(rest);  // refuses bad text first
     if (ui.Focused() != &target) ui.RunEvent([&target] { target.SetFocus(); });
-    ui.TypeKeys(rest);
-  } else if (verb == "choose") {
+    for (const forms::Key& key : typed) ui.PressKey(key);
+  } else {
     auto* combo = dynamic_cast<forms::ComboBox*>(&target);
     if (combo == nullptr) throw ScriptError(control + " is not a combo box");
     ui.DropDownAndChoose(*combo, rest);
-  } else {
-    throw ScriptError("unknown command '" + verb + "'");
   }
 }
 
