@@ -126,6 +126,9 @@ TEST_F(RecordsetTest, ValueConversions) {
   EXPECT_EQ(Value(std::string(" -12 ")).Int16(), -12);
   EXPECT_THROW(Value(std::string("12a")).Int16(), DbError);
   EXPECT_THROW(Value(std::string("40000")).Int16(), DbError);
+  EXPECT_THROW(Value(std::string("9999999999999999999")).Int16(), DbError);  // no other error
+  EXPECT_THROW(Value(std::string("-9999999999999999999")).Int16(), DbError);
+  EXPECT_TRUE(Value(std::string("99999999999999999999999")).Bool());
   EXPECT_TRUE(Value(std::string("-1")).Bool());
   EXPECT_TRUE(Value(std::string("True")).Bool());
   EXPECT_FALSE(Value(std::string("0")).Bool());

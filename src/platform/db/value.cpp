@@ -1,4 +1,5 @@
 #include <cctype>
+#include <charconv>
 #include <limits>
 
 #include "platform/ascii.h"
@@ -8,15 +9,22 @@
 namespace rd::db {
 namespace {
 
-// The whole number in text (optional sign, then digits), if that is all it holds.
+// The whole number in text (optional sign, then digits), if that is all it holds. A number
+// beyond 64 bits is clamped to the nearest end, which is out of every range the callers accept.
 std::optional<long long> WholeNumber(const std::string& text) {
   std::string t = Trim(text);
   size_t i = (!t.empty() && (t[0] == '-' || t[0] == '+')) ? 1 : 0;
-  if (i == t.size() || t.size() > 19) return std::nullopt;
+  if (i == t.size()) return std::nullopt;
   for (size_t k = i; k < t.size(); ++k) {
     if (!std::isdigit(static_cast<unsigned char>(t[k]))) return std::nullopt;
   }
-  return std::stoll(t);
+  long long number = 0;
+  const char* first = t.data() + (t[0] == '+' ? 1 : 0);
+  if (std::from_chars(first, t.data() + t.size(), number).ec == std::errc::result_out_of_range) {
+    return t[0] == '-' ? std::numeric_limits<long long>::min()
+                       : std::numeric_limits<long long>::max();
+  }
+  return number;
 }
 
 }  // namespace
