@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 
@@ -117,6 +121,30 @@ TEST_F(ScriptDriverTest, AWrongPasswordOrAMissingFileStopsTheStartWithItsReason)
   EXPECT_NE(outcome.output.find("commandsbackup.mdb\" not found"), std::string::npos)
       << outcome.output;
   EXPECT_EQ(outcome.output.find("Form17 ["), std::string::npos) << outcome.output;
+}
+
+// The program's exit status for the arguments given, its output going to out.txt.
+int RunDriverProgram(const std::string& arguments) {
+  const std::string command =
+      std::string(RD_BINARY_DIR "/bin/routedrill-driver ") + arguments + " >out.txt 2>&1";
+  const int status = std::system(command.c_str());
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST_F(ScriptDriverTest, TheProgramRefusesAMissingScriptFolderOrArgument) {
+  std::filesystem::create_directory("folder");
+  std::ofstream("ok.script") << "forms\n";
+  EXPECT_EQ(RunDriverProgram("--workdir . ok.script"), 0);
+  EXPECT_EQ(RunDriverProgram("--workdir . absent.script"), 2);
+  EXPECT_EQ(RunDriverProgram("--workdir . folder"), 2);
+  EXPECT_EQ(RunDriverProgram("ok.script --workdir"), 2);
+  EXPECT_EQ(RunDriverProgram("--workdir absent ok.script"), 2);
+  std::ofstream("bad.script") << "forms\nnonsense\n";
+  EXPECT_EQ(RunDriverProgram("--workdir . bad.script"), 1);
+  std::ifstream out("out.txt");
+  std::string last;
+  for (std::string line; std::getline(out, line);) last = line;
+  EXPECT_EQ(last, "script error at line 2: unknown command 'nonsense'");
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
   std::error_code ec;
   std::ifstream script;
   if (fs::is_regular_file(scriptPath, ec)) script.open(fs::absolute(scriptPath));
-  if (!script) {
+  if (!script.is_open()) {
     std::cerr << "cannot read script " << scriptPath << "\n";
     return 2;
   }
