@@ -41,6 +41,9 @@ TEST_F(CreateDatabaseTest, BadSqlNamesFileAndLine) {
   EXPECT_EQ(BuildError({"good.sql", "constraint.sql"}),
             "constraint.sql:3: NOT NULL constraint failed: u.a");
   EXPECT_EQ(BuildError({"good.sql", "absent.sql"}), "absent.sql: can't read the SQL file");
+  std::filesystem::create_directory("folder.sql");
+  EXPECT_EQ(BuildError({"good.sql", "folder.sql"}), "folder.sql: can't read the SQL file");
+  std::filesystem::remove("folder.sql");
   std::ofstream("exact.sql")
       << "CREATE TABLE v (a INTEGER, b TEXT COLLATE NOCASE, c VARCHAR(9));\n";
   EXPECT_EQ(BuildError({"exact.sql"}), "out.mdb: text column v.c must be declared COLLATE NOCASE");

@@ -26,10 +26,13 @@ int LineAt(const std::string& text, size_t offset) {
 // Runs every statement of the script; a failure throws DbError "FILE:LINE: message", the line
 // being where the error lies when SQLite tells, else where the failing statement starts.
 void RunScript(sqlite3* db, const std::string& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) throw DbError(file + ": can't read the SQL file");
+  std::error_code ec;
+  std::ifstream in;
+  if (std::filesystem::is_regular_file(file, ec)) in.open(file, std::ios::binary);
+  if (!in.is_open()) throw DbError(file + ": can't read the SQL file");
   std::ostringstream buffer;
   buffer << in.rdbuf();
+  if (in.bad()) throw DbError(file + ": can't read the SQL file");
   const std::string sql = buffer.str();
   size_t pos = SkipFiller(sql, 0);
   while (pos < sql.size()) {
