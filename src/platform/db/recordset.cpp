@@ -32,6 +32,7 @@ struct Row {
 
 struct Recordset::State {
   std::shared_ptr<Engine> engine;
+  std::string sql;  // as the caller wrote it, for messages
   std::vector<std::string> names;
   std::vector<std::string> columns;  // table column behind each field; "" when not writable
   std::string table;                 // the written table; "" for a read-only recordset
@@ -70,6 +71,7 @@ void Recordset::Open(const std::string& sql, Connection& conn, int /*cursorType*
 
   auto state = std::make_unique<State>();
   state->engine = engine;
+  state->sql = sql;
   std::string query = TranslateSql(sql);
   std::optional<SingleTable> single;
   if (LockType > adLockReadOnly) single = FindSingleTable(query);
@@ -144,7 +146,8 @@ int Recordset::FieldCount() const { return s_ ? static_cast<int>(s_->names.size(
 
 const std::string& Recordset::FieldName(int pos) const {
   if (pos < 0 || pos >= FieldCount()) {
-    throw DbError("no field at position " + std::to_string(pos));
+    throw DbError("no field at position " + std::to_string(pos) +
+                  (s_ ? " in the result of \"" + Trim(s_->sql) + "\"" : std::string()));
   }
   return s_->names[static_cast<size_t>(pos)];
 }
