@@ -158,14 +158,15 @@ bool Save(const Store& store, const std::string& file) {
     }
   }
   std::string temp = file + ".tmp" + std::to_string(getpid());
-  {
-    std::ofstream tmp(temp, std::ios::binary | std::ios::trunc);
-    tmp << out.str();
-    tmp.flush();
-    if (!tmp) {
-      std::remove(temp.c_str());
-      return false;
-    }
+  // The data reaches the disk before the rename, so a crash leaves the old store or the new one.
+  const std::string text = out.str();
+  std::FILE* tmp = std::fopen(temp.c_str(), "wb");
+  bool written = tmp != nullptr && std::fwrite(text.data(), 1, text.size(), tmp) == text.size() &&
+                 std::fflush(tmp) == 0 && fsync(fileno(tmp)) == 0;
+  if (tmp != nullptr && std::fclose(tmp) != 0) written = false;
+  if (!written) {
+    std::remove(temp.c_str());
+    return false;
   }
   if (std::rename(temp.c_str(), file.c_str()) != 0) {
     std::remove(temp.c_str());
