@@ -5,6 +5,7 @@
 #include "interpreter/run_router_command.h"
 #include "platform/services/services.h"
 #include "shell/app.h"
+#include "support/command_verdict.h"
 
 namespace rd::test {
 namespace {
@@ -23,13 +24,7 @@ class LabCommands : public ShippedContent {
     rs.Open("UPDATE routervariables SET " + sets, conn);
   }
 
-  std::string Verdict() const {
-    if (!g.gCmdFound) return "Command Not Found";
-    if (g.gCmdIncomplete) return "incomplete command";
-    if (g.gCmdAmbiguous) return "ambigious command";
-    if (!g.gCmdEnabled) return "command is disabled";
-    return "ran";
-  }
+  std::string Verdict() const { return CommandVerdict(g); }
 
   services::ScriptedServices svc_;
   forms::Runtime rt_{svc_};

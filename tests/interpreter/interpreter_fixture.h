@@ -12,6 +12,7 @@
 #include "platform/db/db.h"
 #include "platform/services/services.h"
 #include "shell/app.h"
+#include "support/command_verdict.h"
 #include "support/device_cells.h"
 #include "support/test_workdir.h"
 
@@ -46,14 +47,7 @@ class InterpreterTest : public ::testing::Test {
     RunRouterCommand(app_);
   }
 
-  // What the terminal would print first, reading the flags in its order of precedence.
-  std::string Verdict() const {
-    if (!g.gCmdFound) return "Command Not Found";
-    if (g.gCmdIncomplete) return "incomplete command";
-    if (g.gCmdAmbiguous) return "ambigious command";
-    if (!g.gCmdEnabled) return "command is disabled";
-    return "ran";
-  }
+  std::string Verdict() const { return CommandVerdict(g); }
 
   // The value of routervariables row `key` in `column`.
   std::string Var(const std::string& key, const std::string& column = "R1") {
