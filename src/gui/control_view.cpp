@@ -28,6 +28,8 @@ void ControlView::Sync() {
   if (first_ || geometry != geometry_) widget_->setGeometry(geometry);
   if (first_ || control_.Visible != visible_) widget_->setVisible(control_.Visible);
   if (first_ || control_.Enabled != enabled_) widget_->setEnabled(control_.Enabled);
+  const QString tip = QString::fromStdString(control_.ToolTipText);
+  if (widget_->toolTip() != tip) widget_->setToolTip(tip);
   geometry_ = geometry;
   visible_ = control_.Visible;
   enabled_ = control_.Enabled;

@@ -25,6 +25,7 @@ Form1::Form1(App& app) : Form(app.ui, "Form1", "Form1"), app_(app) {
   Combo1.Place(260, 440, 200, 24);
   Combo1.TabIndex = 0;
   Command1.Caption = "&Close";
+  Command1.ToolTipText = "Exit Network Diagram.";
   Command1.Place(560, 480, 120, 32);
   Command1.TabIndex = 1;
   Combo1.DropDown = [this] { Combo1_DropDown(); };

@@ -23,6 +23,10 @@ Form2::Form2(App& app) : Form(app.ui, "Form2", "Dorivo Zizizariz"), app_(app), g
   Command3.Caption = "N/W Diagram";
   Command4.Caption = "Home";
   Command2.Caption = "Close";
+  Command1.ToolTipText = "List Of Supported Commands.";
+  Command3.ToolTipText = "Network Diagram.";
+  Command4.ToolTipText = "Go TO Main Screen.";
+  Command2.ToolTipText = "Go To Lab Exercises";
   Command2.Visible = false;
   int top = 200;
   for (forms::CommandButton* button : {&Command1, &Command3, &Command4}) {

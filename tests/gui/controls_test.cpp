@@ -36,6 +36,7 @@ class PanelForm : public forms::Form {
     Grid1.SetTextMatrix(1, 0, "hostname");
     Grid1.Click = [this] { Label1.Caption = Grid1.Text(); };
     Check1.Caption = "Remember";
+    Check1.ToolTipText = "Keep the choice.";
     Timer1.Interval = 100;
     Timer1.Tick = [this] {
       if (++ticks == 3) Timer1.Enabled = false;
@@ -102,14 +103,19 @@ TEST_F(ControlsTest, GridShowsCellsAndAClickMakesTheCellCurrent) {
   EXPECT_EQ(grid->item(2, 1)->text(), QString("R7"));
 }
 
-TEST_F(ControlsTest, CheckBoxShowsTheRuntimeValue) {
+TEST_F(ControlsTest, CheckBoxShowsTheRuntimeValueAndToolTip) {
   auto* check = WidgetOf<QCheckBox>(form().Check1);
   EXPECT_EQ(check->text(), QString("Remember"));
+  EXPECT_EQ(check->toolTip(), QString("Keep the choice."));
   check->click();
   EXPECT_EQ(form().Check1.Value, 1);
   EXPECT_TRUE(check->isChecked());
-  rt.RunEvent([&] { form().Check1.Value = 0; });
+  rt.RunEvent([&] {
+    form().Check1.Value = 0;
+    form().Check1.ToolTipText = "";
+  });
   EXPECT_FALSE(check->isChecked());
+  EXPECT_TRUE(check->toolTip().isEmpty());
 }
 
 TEST_F(ControlsTest, TheClockDrivesTimersUntilNoneRuns) {

@@ -69,6 +69,8 @@ TEST(FormLifecycleTest, UnloadRestoresDesignValuesAndKeepsPrivateMembers) {
   form.Text2.Locked = true;
   form.Command1.Caption = "changed";
   form.Command1.Enabled = false;
+  const std::string designTip = form.Command1.ToolTipText;
+  form.Command1.ToolTipText = "run-time tip";
   form.loads = 41;  // a private member of the window
   form.Caption = "run-time caption";
   form.Unload();
@@ -81,6 +83,7 @@ TEST(FormLifecycleTest, UnloadRestoresDesignValuesAndKeepsPrivateMembers) {
   EXPECT_FALSE(form.Text2.Locked);
   EXPECT_EQ(form.Command1.Caption, "&OK");
   EXPECT_TRUE(form.Command1.Enabled);
+  EXPECT_EQ(form.Command1.ToolTipText, designTip);
   form.Show();
   EXPECT_EQ(form.loads, 42);
   EXPECT_EQ(form.log, (std::vector<std::string>{"Load", "Activate", "Unload", "Load", "Activate"}));

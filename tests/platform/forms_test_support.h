@@ -19,6 +19,7 @@ class ConsoleForm : public Form {
     Text2.TabIndex = 1;
     Command1.TabIndex = 2;
     Command1.Caption = "&OK";
+    Command1.ToolTipText = "Accept.";
     Text2.SetText("design");
     FinishDesign();
   }

@@ -13,7 +13,7 @@ Control::~Control() { parent_.RemoveControl(this); }
 void Control::SetFocus() { parent_.runtime().SetFocus(this); }
 
 Control::Common Control::SaveCommon() const {
-  return Common{Visible, Enabled, Left, Top, Width, Height, TabIndex, TabStop};
+  return Common{Visible, Enabled, Left, Top, Width, Height, TabIndex, TabStop, ToolTipText};
 }
 
 void Control::RestoreCommon(const Common& c) {
@@ -25,6 +25,7 @@ void Control::RestoreCommon(const Common& c) {
   Height = c.Height;
   TabIndex = c.TabIndex;
   TabStop = c.TabStop;
+  ToolTipText = c.ToolTipText;
 }
 
 bool CanFocus(const Control& c) {

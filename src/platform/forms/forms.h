@@ -100,6 +100,7 @@ class Control {
   }
   int TabIndex = 0;
   bool TabStop = true;
+  std::string ToolTipText;  // shown when the pointer rests on the control; "" for none
 
   void SetFocus();  // makes this the focused control (GotFocus/LostFocus fire)
   std::function<void()> GotFocus;
@@ -116,6 +117,7 @@ class Control {
     bool Visible, Enabled;
     int Left, Top, Width, Height, TabIndex;
     bool TabStop;
+    std::string ToolTipText;
   };
   Common SaveCommon() const;
   void RestoreCommon(const Common& c);
