@@ -5,6 +5,7 @@
 #include "platform/ascii.h"
 #include "platform/db/db.h"
 #include "platform/db/engine.h"
+#include "platform/db/statement.h"
 #include "platform/db/text.h"
 #include "platform/registry/registry.h"
 
@@ -30,7 +31,7 @@ std::optional<std::string> ConnectionValue(const std::string& text, std::string_
 }  // namespace
 
 Connection::Connection() = default;
-Connection::~Connection() = default;
+Connection::~Connection() { Close(); }
 
 void Connection::Open(const std::string& connectionString, const std::string& /*user*/,
                       const std::string& /*password*/, int /*options*/) {
@@ -50,10 +51,54 @@ void Connection::Open(const std::string& connectionString, const std::string& /*
   engine_ = std::move(engine);
 }
 
-void Connection::Close() { engine_.reset(); }
+void Connection::Close() {
+  if (inTransaction_) {
+    try {
+      RollbackTrans();
+    } catch (const DbError&) {
+      inTransaction_ = false;  // nothing more can be undone; the handle goes on
+    }
+  }
+  engine_.reset();
+}
 
 bool Connection::IsOpen() const { return engine_ != nullptr; }
 
 std::shared_ptr<Engine> Connection::engine() const { return engine_; }
+
+void Connection::BeginTrans() {
+  if (!engine_) throw DbError("no open connection to begin a transaction on");
+  if (!sqlite3_get_autocommit(engine_->handle())) {
+    throw DbError("a transaction is already running on \"" + engine_->path() + "\"");
+  }
+  Execute(engine_->handle(), "BEGIN");
+  inTransaction_ = true;
+}
+
+void Connection::CommitTrans() {
+  if (!inTransaction_) throw DbError("no transaction to commit");
+  Execute(engine_->handle(), "COMMIT");
+  inTransaction_ = false;
+}
+
+void Connection::RollbackTrans() {
+  if (!inTransaction_) throw DbError("no transaction to roll back");
+  inTransaction_ = false;
+  // A failed statement may already have ended the transaction.
+  if (!sqlite3_get_autocommit(engine_->handle())) Execute(engine_->handle(), "ROLLBACK");
+}
+
+Transaction::Transaction(Connection& conn) : conn_(conn) { conn_.BeginTrans(); }
+
+Transaction::~Transaction() {
+  if (!conn_.InTransaction()) return;
+  try {
+    conn_.RollbackTrans();
+  } catch (const DbError&) {
+    // A destructor must not throw; the connection is no longer in a transaction either way.
+  }
+}
+
+void Transaction::Commit() { conn_.CommitTrans(); }
 
 }  // namespace rd::db

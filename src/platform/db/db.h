@@ -52,12 +52,35 @@ class Connection {
   // Opens the database named by the connection string; user and password arguments are unused.
   void Open(const std::string& connectionString, const std::string& user = "",
             const std::string& password = "", int options = -1);
-  void Close();
+  void Close();  // rolls back a transaction this connection left running
   bool IsOpen() const;
   std::shared_ptr<Engine> engine() const;
 
+  // Transactions. BeginTrans starts one (DbError when one is already running on the file);
+  // until CommitTrans every change made through the file's connections can be undone by
+  // RollbackTrans. Commit and rollback throw DbError when no transaction of this connection runs.
+  void BeginTrans();
+  void CommitTrans();
+  void RollbackTrans();
+  bool InTransaction() const { return inTransaction_; }
+
  private:
   std::shared_ptr<Engine> engine_;
+  bool inTransaction_ = false;
+};
+
+// A transaction scope: begins on construction and rolls back on destruction unless Commit ran,
+// so a change of several rows is all or nothing even when an exception leaves the scope.
+class Transaction {
+ public:
+  explicit Transaction(Connection& conn);
+  ~Transaction();
+  Transaction(const Transaction&) = delete;
+  Transaction& operator=(const Transaction&) = delete;
+  void Commit();
+
+ private:
+  Connection& conn_;
 };
 
 class Recordset {

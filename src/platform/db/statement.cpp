@@ -7,6 +7,12 @@ void ThrowSqlite(sqlite3* db, const std::string& context) {
   throw DbError(context.empty() ? message : context + ": " + message);
 }
 
+void Execute(sqlite3* db, const std::string& sql) {
+  Statement stmt(db, sql);
+  while (stmt.Step()) {
+  }
+}
+
 Statement::Statement(sqlite3* db, const std::string& sql, size_t* tail) : db_(db), sql_(sql) {
   const char* end = nullptr;
   if (sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size() + 1), &stmt_, &end) !=

@@ -14,6 +14,9 @@ namespace rd::db {
 // Throws DbError with SQLite's message for db, prefixed by context when it is not empty.
 [[noreturn]] void ThrowSqlite(sqlite3* db, const std::string& context);
 
+// Runs one statement that returns no rows.
+void Execute(sqlite3* db, const std::string& sql);
+
 class Statement {
  public:
   // Compiles the first statement of sql; throws DbError naming the query when that fails.
