@@ -6,21 +6,23 @@
 #include "authoring/form4.h"
 #include "labs/form25.h"
 #include "shell/form17.h"
+#include "terminal/form2.h"
 #include "terminal/terminal_windows.h"
 
 namespace rd {
 
 AppHost::AppHost(services::Services& services) : ui_(services), app_(ui_) {
-  ui_.Register(std::make_unique<Form17>(app_));
-  ui_.Register(std::make_unique<Form25>(app_));
-  ui_.Register(std::make_unique<Form4>(app_));
+  Form17& main = app_.AddWindow(std::make_unique<Form17>(app_));
+  Form25& lab = app_.AddWindow(std::make_unique<Form25>(app_));
+  Form4& login = app_.AddWindow(std::make_unique<Form4>(app_));
   RegisterTerminalWindows(app_);
+  main.SetDestinations({&app_.Window<Form2>(), &lab, &login});
 }
 
 bool AppHost::Start() {
   bool started = true;
   ui_.RunEvent([this, &started] {
-    forms::Form& main = ui_.GetForm("Form17");
+    forms::Form& main = app_.Window<Form17>();
     try {
       main.Show();
     } catch (const std::exception& e) {

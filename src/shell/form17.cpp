@@ -23,8 +23,8 @@ Form17::Form17(App& app) : Form(app.ui, "Form17", "Router SImulator"), app_(app)
   Width = 800;
   Height = 560;
   mnursim.Click = [this] {
-    app_.ui.GetForm("Form2").Load();
-    app_.ui.GetForm("Form2").Show();
+    destinations_.terminal->Load();
+    destinations_.terminal->Show();
     Unload();
   };
   for (forms::MenuArray* items :
@@ -32,8 +32,8 @@ Form17::Form17(App& app) : Form(app.ui, "Form17", "Router SImulator"), app_(app)
     items->Click = [this, items](int index) { OpenLabExercise(*items, index); };
   }
   mnuadmin.Click = [this] {
-    app_.ui.GetForm("Form4").Load();
-    app_.ui.GetForm("Form4").Show();
+    destinations_.login->Load();
+    destinations_.login->Show();
   };
   for (forms::Menu* item : {&mnucont, &mnudisc, &mnuabout}) {
     item->Click = [this] { app_.ui.SendKeys("{F1}"); };
@@ -99,8 +99,8 @@ void Form17::FillLabMenus(db::Connection& conn) {
 
 void Form17::OpenLabExercise(forms::MenuArray& items, int index) {
   app_.g.gSublabName = items(index).Caption;
-  app_.ui.GetForm("Form25").Load();
-  app_.ui.GetForm("Form25").Show();
+  destinations_.lab->Load();
+  destinations_.lab->Show();
 }
 
 void Form17::OpenHelp() {

@@ -14,6 +14,15 @@ class Form17 : public forms::Form {
 
   void Form_Load() override;
 
+  // The windows the main window opens live in the subsystems above it; the composition root
+  // names them once: the router simulator, the lab window and the administrator login.
+  struct Destinations {
+    forms::Form* terminal = nullptr;
+    forms::Form* lab = nullptr;
+    forms::Form* login = nullptr;
+  };
+  void SetDestinations(const Destinations& destinations) { destinations_ = destinations; }
+
   forms::Menu mnulabex{*this, "mnulabex", "&Lab Exercises", nullptr};
   forms::Menu mnuswitch{*this, "mnuswitch", "&Switch Fundamentals", &mnulabex};
   forms::Menu mnuswsub{*this, "mnuswsub", "sublab1", &mnuswitch};
@@ -49,6 +58,7 @@ class Form17 : public forms::Form {
   void OpenHelp();
 
   App& app_;
+  Destinations destinations_;
 };
 
 }  // namespace rd

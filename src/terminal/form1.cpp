@@ -48,7 +48,7 @@ void Form1::Form_Load() {
   Picture1.Picture = forms::LoadPicture("simulator-logo.gif");
 }
 
-void Form1::Form_Unload(int&) { app_.ui.Get<Form2>("Form2").GiveBack(); }
+void Form1::Form_Unload(int&) { app_.Window<Form2>().GiveBack(); }
 
 // The host names in column order, as often as they occur.
 void Form1::Combo1_DropDown() {
@@ -82,13 +82,13 @@ void Form1::Combo1_Click() {
   g.gPrompt = ">";
   g.gPasswordPrompt = g.gHostName + ">";
   g.gAwaitingEnter = true;
-  app_.ui.Get<Form2>("Form2").Text1.SetText("press enter to begin");
+  app_.Window<Form2>().Text1.SetText("press enter to begin");
   app_.ui.SendKeys("{TAB}{TAB}{TAB}{TAB}");
   app_.ui.SendKeys("{END}");
 }
 
 void Form1::Command1_Click() {
-  Form2& terminal = app_.ui.Get<Form2>("Form2");
+  Form2& terminal = app_.Window<Form2>();
   terminal.GiveBack();
   app_.ui.SendKeys("{END}");
   Unload();

@@ -1,6 +1,9 @@
 #include "terminal/form2.h"
 
+#include "shell/form17.h"
 #include "terminal/console_text.h"
+#include "terminal/form1.h"
+#include "terminal/form33.h"
 
 namespace rd {
 namespace {
@@ -115,9 +118,8 @@ void Form2::GiveBack() {
   Text1.SetFocus();
 }
 
-void Form2::OpenCompanion(const std::string& name) {
+void Form2::OpenCompanion(forms::Form& companion) {
   SetAside();
-  forms::Form& companion = app_.ui.GetForm(name);
   try {
     companion.Load();
     companion.Show();
@@ -128,13 +130,17 @@ void Form2::OpenCompanion(const std::string& name) {
   }
 }
 
-void Form2::Command1_Click() { OpenCompanion("Form33"); }
+void Form2::Command1_Click() { OpenCompanion(app_.Window<Form33>()); }
 
-void Form2::Command3_Click() { OpenCompanion("Form1"); }
+void Form2::Command3_Click() { OpenCompanion(app_.Window<Form1>()); }
+
+void Form2::ShowMainWindow() {
+  app_.Window<Form17>().Load();
+  app_.Window<Form17>().Show();
+}
 
 void Form2::Command4_Click() {
-  app_.ui.GetForm("Form17").Load();
-  app_.ui.GetForm("Form17").Show();
+  ShowMainWindow();
   Unload();
 }
 
@@ -142,8 +148,7 @@ void Form2::Command2_Click() { Unload(); }
 
 void Form2::mnuexit_Click() {
   if (!g_.gFromLab) {
-    app_.ui.GetForm("Form17").Load();
-    app_.ui.GetForm("Form17").Show();
+    ShowMainWindow();
   } else {
     g_.gFromLab = false;
   }

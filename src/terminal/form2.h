@@ -43,10 +43,11 @@ class Form2 : public forms::Form {
   // Window handlers (form2.cpp).
   void Command1_Click();
   void Command3_Click();
-  // Sets the terminal aside and opens the companion window `name`. When the companion cannot
-  // open (its load fails), it is unloaded and the terminal given back before the failure
-  // travels on to be reported, so that a window stays on screen.
-  void OpenCompanion(const std::string& name);
+  // Sets the terminal aside and opens `companion`. When the companion cannot open (its load
+  // fails), it is unloaded and the terminal given back before the failure travels on to be
+  // reported, so that a window stays on screen.
+  void OpenCompanion(forms::Form& companion);
+  void ShowMainWindow();
   void Command4_Click();
   void Command2_Click();
   void mnuexit_Click();

@@ -26,7 +26,7 @@ Form33::Form33(App& app) : Form(app.ui, "Form33", "Supported Commands"), app_(ap
   Command1.Caption = "&Close";
   Command1.Place(640, 500, 120, 32);
   Command1.Click = [this] {
-    app_.ui.Get<Form2>("Form2").GiveBack();
+    app_.Window<Form2>().GiveBack();
     Unload();
   };
   FinishDesign();
@@ -44,6 +44,6 @@ void Form33::Form_Load() {
   Picture1.Picture = forms::LoadPicture("simulator-logo.gif");
 }
 
-void Form33::Form_Unload(int&) { app_.ui.Get<Form2>("Form2").GiveBack(); }
+void Form33::Form_Unload(int&) { app_.Window<Form2>().GiveBack(); }
 
 }  // namespace rd

@@ -106,7 +106,7 @@ void Form2::PasswordEnter() {
 
 void CheckPassword(App& app, const std::string& expected) {
   Module1& g = app.g;
-  forms::TextBox& text1 = app.ui.Get<Form2>("Form2").Text1;
+  forms::TextBox& text1 = app.Window<Form2>().Text1;
   std::string typed;
   for (int16_t i = 0; i < g.gPwdCharCount; ++i) typed += PasswordSlot(g, i);
   std::string t = text1.Text();

@@ -9,9 +9,9 @@
 namespace rd {
 
 void RegisterTerminalWindows(App& app) {
-  app.ui.Register(std::make_unique<Form2>(app));
-  app.ui.Register(std::make_unique<Form1>(app));
-  app.ui.Register(std::make_unique<Form33>(app));
+  app.AddWindow(std::make_unique<Form2>(app));
+  app.AddWindow(std::make_unique<Form1>(app));
+  app.AddWindow(std::make_unique<Form33>(app));
 }
 
 }  // namespace rd

@@ -1,5 +1,5 @@
 // Test fixture of the terminal: a fresh working folder with the shared terminal fixture
-// database, the terminal's windows on a scripted runtime, and a stand-in main window.
+// database, the terminal's windows and the main window on a scripted runtime.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,17 +13,13 @@
 #include "platform/forms/forms.h"
 #include "platform/services/services.h"
 #include "shell/app.h"
+#include "shell/form17.h"
 #include "support/device_cells.h"
 #include "support/test_workdir.h"
 #include "terminal/form2.h"
 #include "terminal/terminal_windows.h"
 
 namespace rd::test {
-
-class MainWindowStandIn : public forms::Form {
- public:
-  explicit MainWindowStandIn(forms::Runtime& rt) : Form(rt, "Form17", "main") { FinishDesign(); }
-};
 
 // Scripted services that also keep the last file dialog's request.
 class RecordingServices : public services::ScriptedServices {
@@ -49,7 +45,7 @@ class TerminalTest : public ::testing::Test {
     std::ofstream("simulator-logo.gif", std::ios::binary) << "GIF89a";
     app_.g.gDsnName = TestWorkdir::kDsnName;
     app_.g.gDbPassword = TestWorkdir::kPassword;
-    rt_.Register(std::make_unique<MainWindowStandIn>(rt_));
+    app_.AddWindow(std::make_unique<Form17>(app_));
     RegisterTerminalWindows(app_);
     rt_.RunEvent([this] { rt_.GetForm("Form2").Show(); });
   }
