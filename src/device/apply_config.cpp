@@ -1,10 +1,10 @@
 #include "device/apply_config.h"
 
 #include <array>
-#include <optional>
 
 #include "device/device_state.h"
-#include "platform/services/services.h"
+#include "platform/text/ascii.h"
+#include "platform/text/words.h"
 
 namespace rd {
 
@@ -35,7 +35,7 @@ WriteKind KindOf(const std::string& cmdText) {
       {"no ip domain-lookup", WriteKind::Disable},
   }};
   for (const Keyword& k : kKeywords) {
-    if (EqualsNoCase(cmdText, k.text)) return k.kind;
+    if (ascii::EqualNoCase(cmdText, k.text)) return k.kind;
   }
   return WriteKind::Placeholders;
 }
@@ -44,16 +44,22 @@ bool IsShutdownRow(const std::string& name) {
   return name == "ethernet0_shutdown" || name == "serial0_shutdown";
 }
 
-// True when an interface of some device (the current one included) already holds `address`.
-// Only addresses are compared: a mask may be shared by any number of interfaces.
-bool AddressInUse(db::Connection& conn, const std::string& address) {
+bool IsAddressRow(const std::string& key) {
+  return ascii::EqualNoCase(key, "ethernet0_ip_address") ||
+         ascii::EqualNoCase(key, "serial0_ip_address");
+}
+
+// True when an interface address cell of some device, other than the cell (ownKey, ownColumn)
+// that the command is about to write, already holds `address`. Only addresses are compared: a
+// mask may be shared by any number of interfaces.
+bool AddressInUse(db::Connection& conn, const std::string& address, const std::string& ownKey,
+                  const std::string& ownColumn) {
   const VariableRows rows = ReadVariableRows(conn, kAddressRowsQuery);
   for (const VariableRows::Row& row : rows.rows) {
-    if (!EqualsNoCase(row.key, "ethernet0_ip_address") &&
-        !EqualsNoCase(row.key, "serial0_ip_address")) {
-      continue;
-    }
+    if (!IsAddressRow(row.key)) continue;
+    const bool ownRow = ascii::EqualNoCase(row.key, ownKey);
     for (int col : rows.WorkingColumns()) {
+      if (ownRow && ascii::EqualNoCase(rows.columns[col], ownColumn)) continue;
       if (row.cells[col] == address) return true;
     }
   }
@@ -87,26 +93,23 @@ void FreeCell(db::Connection& conn, const std::string& key, const std::string& i
   }
 }
 
-void Write(App& app, db::Connection& conn, const std::string& key, const std::string& value) {
-  StoreDeviceVariable(conn, key, app.g.gDeviceColumn, value);
-}
-
-void WriteKeyword(App& app, db::Connection& conn, const std::vector<std::string>& names,
-                  WriteKind kind) {
+// The value each name receives from a keyword command, last name first.
+void WriteKeyword(db::Connection& conn, const std::vector<std::string>& names,
+                  const std::string& column, WriteKind kind) {
   for (auto it = names.rbegin(); it != names.rend(); ++it) {
     const bool shutdownRow = IsShutdownRow(*it);
     switch (kind) {
       case WriteKind::Shutdown:
-        Write(app, conn, *it, shutdownRow ? "shutdown" : "down");
+        StoreDeviceVariable(conn, *it, column, shutdownRow ? "shutdown" : "down");
         break;
       case WriteKind::NoShutdown:
-        Write(app, conn, *it, shutdownRow ? "nill" : "up");
+        StoreDeviceVariable(conn, *it, column, shutdownRow ? "nill" : "up");
         break;
       case WriteKind::Enable:
-        Write(app, conn, *it, "enable");
+        StoreDeviceVariable(conn, *it, column, "enable");
         break;
       case WriteKind::Disable:
-        Write(app, conn, *it, "disable");
+        StoreDeviceVariable(conn, *it, column, "disable");
         break;
       case WriteKind::Placeholders:
         break;
@@ -115,59 +118,55 @@ void WriteKeyword(App& app, db::Connection& conn, const std::vector<std::string>
 }
 
 // Names take the placeholder slots 0, 1, 2, ... in order; an empty slot skips its name.
-void WritePlaceholders(App& app, db::Connection& conn, const std::vector<std::string>& names) {
+void WritePlaceholders(db::Connection& conn, const std::vector<std::string>& names,
+                       const std::string& column, const std::vector<std::string>& values) {
   size_t slot = 0;
   for (const std::string& name : names) {
-    if (slot >= app.g.gPlaceholderValues.size()) break;
-    const std::string& value = app.g.gPlaceholderValues[slot];
-    if (value.empty()) continue;
-    Write(app, conn, name, value);
+    if (slot >= values.size()) break;
+    if (values[slot].empty()) continue;
+    StoreDeviceVariable(conn, name, column, values[slot]);
     ++slot;
   }
 }
 
 }  // namespace
 
-ConfigResult ApplyConfigCommand(App& app, std::vector<std::string>& names,
-                                const std::string& cmdText) {
-  db::Connection conn;
-  conn.Open(ConnectionString(app.g));
-  const std::vector<std::string> lineWords = SplitAtBlanks(app.g.gCommandLine);
-  const std::vector<std::string> cmdWords = SplitAtBlanks(cmdText);
-
-  if (app.g.gCurrentInterface != "nill") {
-    for (std::string& name : names) name = app.g.gCurrentInterface + "_" + name;
+ConfigOutcome ApplyConfigCommand(db::Connection& conn, const ConfigRequest& request) {
+  std::vector<std::string> names = request.names;
+  if (request.currentInterface != "nill") {
+    for (std::string& name : names) name = request.currentInterface + "_" + name;
   }
+  const std::vector<std::string>& lineWords = request.lineWords;
+  const std::string& cmdText = request.cmdText;
 
+  const std::vector<std::string> cmdWords = text::SplitAtBlanks(cmdText);
   if (cmdWords.size() >= 2 && cmdWords[0] == "ip" && cmdWords[1] == "address" &&
-      lineWords.size() > 2 && AddressInUse(conn, lineWords[2])) {
-    app.g.gResponse = "This address is already assigned.Please choose another Address";
-    return ConfigResult::AddressInUse;
+      lineWords.size() > 2 &&
+      AddressInUse(conn, lineWords[2], names.empty() ? "" : names[0], request.column)) {
+    return {ConfigResult::AddressInUse, "", std::nullopt};
   }
 
-  const bool hostname = EqualsNoCase(cmdText, "hostname");
+  const bool hostname = ascii::EqualNoCase(cmdText, "hostname");
   std::vector<std::string> needed = names;
   if (hostname) needed.emplace_back("hostname");
-  if (const auto missing = FirstMissingVariable(conn, needed, app.g.gDeviceColumn)) {
-    app.ui.MsgBox("Configuration variable not found: " + *missing, services::vbExclamation);
-    return ConfigResult::MissingVariable;
+  if (const auto missing = FirstMissingVariable(conn, needed, request.column)) {
+    return {ConfigResult::MissingVariable, *missing, std::nullopt};
   }
 
-  if (EqualsNoCase(cmdText, "disconnect") && lineWords.size() > 1) {
+  if (ascii::EqualNoCase(cmdText, "disconnect") && lineWords.size() > 1) {
     for (auto it = names.rbegin(); it != names.rend(); ++it) FreeCell(conn, *it, lineWords[1]);
   }
 
   const WriteKind kind = KindOf(cmdText);
   if (kind == WriteKind::Placeholders) {
-    WritePlaceholders(app, conn, names);
+    WritePlaceholders(conn, names, request.column, request.values);
   } else {
-    WriteKeyword(app, conn, names, kind);
+    WriteKeyword(conn, names, request.column, kind);
   }
 
-  if (hostname) {
-    app.g.gHostName = RequireDeviceVariable(conn, "hostname", app.g.gDeviceColumn);
-  }
-  return ConfigResult::Applied;
+  ConfigOutcome outcome;
+  if (hostname) outcome.hostName = RequireDeviceVariable(conn, "hostname", request.column);
+  return outcome;
 }
 
 }  // namespace rd

@@ -3,25 +3,29 @@
 #include <algorithm>
 #include <cctype>
 
-#include "platform/ascii.h"
+#include "platform/text/ascii.h"
 
 namespace rd {
 
+namespace {
+
+constexpr const char* kTable = "routervariables";
+constexpr const char* kKeyColumn = "Config_Variable";
+constexpr const char* kSavedSuffix = "save";
+constexpr const char* kDeviceTableQuery = "SELECT *  FROM  routervariables ";
+constexpr const char* kHostNameQuery =
+    " select * from routervariables where Config_Variable = 'HostName'  ";
+
 bool EqualsNoCase(const std::string& a, const std::string& b) { return ascii::EqualNoCase(a, b); }
 
-std::string SqlQuoted(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) {
-    quoted += c;
-    if (c == '\'') quoted += '\'';
-  }
-  return quoted + "'";
-}
+std::string Quoted(const std::string& name) { return "\"" + name + "\""; }
+
+}  // namespace
 
 std::string VariableQueryText(const std::string& key, VariableQuery form) {
   const char* select = form == VariableQuery::Upper ? "SELECT" : " select";
-  return std::string(select) + " * from routervariables where Config_Variable = " + SqlQuoted(key) +
-         " ";
+  return std::string(select) +
+         " * from routervariables where Config_Variable = " + db::SqlQuoted(key) + " ";
 }
 
 int FindDeviceField(const db::Recordset& rs, const std::string& column) {
@@ -115,21 +119,74 @@ VariableRows ReadVariableRows(db::Connection& conn, const std::string& sql) {
   return result;
 }
 
-std::vector<std::string> SplitAtBlanks(const std::string& text) {
-  std::vector<std::string> words(1);
-  for (char c : text) {
-    if (c == ' ') {
-      words.emplace_back();
-    } else {
-      words.back() += c;
+std::optional<std::string> DeviceTableLayoutFault(const std::vector<std::string>& columns) {
+  const std::string table = std::string("the device table ") + kTable + " ";
+  if (columns.empty() || !EqualsNoCase(columns[0], kKeyColumn)) {
+    return table + "must begin with the key column " + kKeyColumn;
+  }
+  if (columns.size() < 3) return table + "has no device columns";
+  if (columns.size() % 2 == 0) {
+    return table + "has " + std::to_string(columns.size() - 1) +
+           " device columns: each device needs a saved and a working column";
+  }
+  for (size_t pos = 1; pos + 1 < columns.size(); pos += 2) {
+    const std::string& saved = columns[pos];
+    const std::string& working = columns[pos + 1];
+    if (!EqualsNoCase(saved, working + kSavedSuffix)) {
+      return table + "has the column " + Quoted(saved) + " at position " + std::to_string(pos) +
+             " where the saved column of " + Quoted(working) + " (" +
+             Quoted(working + kSavedSuffix) + ") belongs";
     }
   }
-  return words;
+  return std::nullopt;
 }
 
-const std::string& WordAt(const std::vector<std::string>& words, size_t i) {
-  static const std::string kNone;
-  return i < words.size() ? words[i] : kNone;
+void ResetWorkingColumns(db::Connection& conn) {
+  db::Recordset rs;
+  rs.CursorType = db::adOpenKeyset;
+  rs.LockType = db::adLockOptimistic;
+  rs.Open(kDeviceTableQuery, conn, db::adOpenDynamic);
+  std::vector<std::string> columns;
+  for (int pos = 0; pos < rs.FieldCount(); ++pos) columns.push_back(rs.FieldName(pos));
+  if (const auto fault = DeviceTableLayoutFault(columns)) throw db::DbError(*fault);
+  db::Transaction transaction(conn);
+  for (; !rs.EOF_(); rs.MoveNext()) {
+    for (int saved = 1; saved + 1 < rs.FieldCount(); saved += 2) {
+      rs.SetField(saved + 1, rs.Field(saved).Text());
+    }
+    rs.Update();
+  }
+  transaction.Commit();
+}
+
+DeviceRef FirstDevice(db::Connection& conn) {
+  db::Recordset rs;
+  rs.Open(kHostNameQuery, conn, db::adOpenDynamic);
+  if (rs.EOF_()) {
+    throw db::DbError(std::string("the device table ") + kTable +
+                      " has no HostName row: every device needs its host name there");
+  }
+  if (rs.FieldCount() < 3) {
+    throw db::DbError(std::string("the device table ") + kTable + " has no device columns");
+  }
+  return {rs.Field(2).Text(), rs.FieldName(2)};
+}
+
+std::vector<std::string> DeviceHostNames(db::Connection& conn) {
+  const VariableRows hosts = ReadVariableRows(conn, kHostNameQuery);
+  std::vector<std::string> names;
+  if (hosts.rows.empty()) return names;
+  for (int col : hosts.WorkingColumns()) names.push_back(hosts.rows.front().cells[col]);
+  return names;
+}
+
+std::optional<std::string> ColumnOfHost(db::Connection& conn, const std::string& hostName) {
+  const VariableRows hosts = ReadVariableRows(conn, kHostNameQuery);
+  if (hosts.rows.empty()) return std::nullopt;
+  for (int col : hosts.WorkingColumns()) {
+    if (hosts.rows.front().cells[col] == hostName) return hosts.columns[col];
+  }
+  return std::nullopt;
 }
 
 }  // namespace rd

@@ -12,13 +12,6 @@
 
 namespace rd {
 
-// True when a and b are equal ignoring ASCII letter case.
-bool EqualsNoCase(const std::string& a, const std::string& b);
-
-// `text` as an SQL string literal, quotes included, every single quote doubled: a key taken
-// from typed text can never end the literal early.
-std::string SqlQuoted(const std::string& text);
-
 // The two spellings in which the routines ask for one variable:
 // Upper "SELECT * from routervariables where Config_Variable = '<key>' " and
 // Lower " select * from routervariables where Config_Variable = '<key>' ".
@@ -72,11 +65,30 @@ struct VariableRows {
 // Reads the rows that the query `sql` (a select of all columns of routervariables) returns.
 VariableRows ReadVariableRows(db::Connection& conn, const std::string& sql);
 
-// Splits at every single blank, as the device routines split command lines: "a  b" gives
-// "a", "", "b"; an empty text gives one empty word.
-std::vector<std::string> SplitAtBlanks(const std::string& text);
+// A device as the console knows it: its host name and its working column.
+struct DeviceRef {
+  std::string hostName;
+  std::string column;
+};
 
-// Element `i` of `words`, or empty text when the line is shorter.
-const std::string& WordAt(const std::vector<std::string>& words, size_t i);
+// What is wrong with the layout of the device table whose columns are `columns` (the key column
+// Config_Variable, then per device a saved column named after the working column that follows
+// it with "save" appended, letter case aside); nothing when the layout is sound.
+std::optional<std::string> DeviceTableLayoutFault(const std::vector<std::string>& columns);
+
+// Every device's working column takes its saved value, all or nothing. Checks the layout first:
+// a table that fails the check throws db::DbError saying what is wrong, and nothing is written.
+void ResetWorkingColumns(db::Connection& conn);
+
+// The first device of the table: the host name in its working column. Throws db::DbError when
+// the table has no HostName row or no device.
+DeviceRef FirstDevice(db::Connection& conn);
+
+// The host names of every device in column order, as often as they occur.
+std::vector<std::string> DeviceHostNames(db::Connection& conn);
+
+// The working column of the first device (in column order) whose host name is `hostName`
+// exactly; nothing when none has it.
+std::optional<std::string> ColumnOfHost(db::Connection& conn, const std::string& hostName);
 
 }  // namespace rd

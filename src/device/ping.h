@@ -1,13 +1,16 @@
 // "ping <target>".
 #pragma once
 
-#include "shell/app.h"
+#include <string>
+
+#include "platform/db/db.h"
 
 namespace rd {
 
-// The target is word 1 of gCommandLine. gResponse := the fixed success transcript when the
-// target is reachable, else "Trying <target>" CR LF "% Destination unreachable; gateway or
-// host down". Changes nothing else.
-void PingHost(App& app);
+// The response of ping `target` from the device named `ownHostName`: the fixed success
+// transcript when the target is reachable, else "Trying <target>" CR LF "% Destination
+// unreachable; gateway or host down". Changes nothing.
+std::string PingHost(db::Connection& conn, const std::string& ownHostName,
+                     const std::string& target);
 
 }  // namespace rd

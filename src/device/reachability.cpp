@@ -1,6 +1,7 @@
 #include "device/reachability.h"
 
 #include "device/device_state.h"
+#include "platform/text/ascii.h"
 
 namespace rd {
 
@@ -27,7 +28,8 @@ constexpr const char* kEthernetTestQuery =
     "Config_Variable = 'routing' ";
 
 bool IsAddressRow(const VariableRows::Row& row) {
-  return EqualsNoCase(row.key, kEthernetAddress) || EqualsNoCase(row.key, kSerialAddress);
+  return ascii::EqualNoCase(row.key, kEthernetAddress) ||
+         ascii::EqualNoCase(row.key, kSerialAddress);
 }
 
 // A working column: its ordinal (-1 for none) and its name.
@@ -37,7 +39,7 @@ struct Column {
 };
 
 // The first working column whose host name is `name`.
-Column ColumnOfHost(db::Connection& conn, const std::string& name) {
+Column WorkingColumnOfHost(db::Connection& conn, const std::string& name) {
   const VariableRows hosts = ReadVariableRows(conn, kHostNamesQuery);
   const auto* row = hosts.Find(kHostNameKey);
   if (row == nullptr) return {};
@@ -58,7 +60,7 @@ std::string FirstAddressed(db::Connection& conn, int col) {
 
 // The interface of row `addressKey` in column `col` is not shut down and the device routes.
 bool InterfaceUp(db::Connection& conn, const std::string& addressKey, int col) {
-  const bool ethernet = EqualsNoCase(addressKey, kEthernetAddress);
+  const bool ethernet = ascii::EqualNoCase(addressKey, kEthernetAddress);
   const VariableRows rows =
       ReadVariableRows(conn, ethernet ? kEthernetTestQuery : kSerialTestQuery);
   const auto* shutdown = rows.Find(ethernet ? "ethernet0_shutdown" : "serial0_shutdown");
@@ -84,7 +86,7 @@ Reachability ByAddress(db::Connection& conn, const std::string& address) {
 }
 
 Reachability ByHostName(db::Connection& conn, const std::string& name) {
-  const Column col = ColumnOfHost(conn, name);
+  const Column col = WorkingColumnOfHost(conn, name);
   if (col.ordinal < 0) return {};
   const std::string addressKey = FirstAddressed(conn, col.ordinal);
   if (addressKey.empty()) return {};
@@ -93,11 +95,9 @@ Reachability ByHostName(db::Connection& conn, const std::string& name) {
 
 }  // namespace
 
-Reachability CheckReachability(App& app, const std::string& target) {
-  db::Connection conn;
-  conn.Open(ConnectionString(app.g));
-
-  const int own = ColumnOfHost(conn, app.g.gHostName).ordinal;
+Reachability CheckReachability(db::Connection& conn, const std::string& ownHostName,
+                               const std::string& target) {
+  const int own = WorkingColumnOfHost(conn, ownHostName).ordinal;
   if (own < 0) return {};
   const std::string ownInterface = FirstAddressed(conn, own);
   if (ownInterface.empty() || !InterfaceUp(conn, ownInterface, own)) return {};

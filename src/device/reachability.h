@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "shell/app.h"
+#include "platform/db/db.h"
 
 namespace rd {
 
@@ -14,9 +14,10 @@ struct Reachability {
 };
 
 // target: a host name, or an address when it contains ".". The own device is the first working
-// column whose host name equals gHostName; it and the target each need their (first addressed,
-// or named) interface not shut down and routing "enable". Comparisons of values are exact.
-// Reads the table only; changes nothing.
-Reachability CheckReachability(App& app, const std::string& target);
+// column whose host name equals `ownHostName`; it and the target each need their (first
+// addressed, or named) interface not shut down and routing "enable". Comparisons of values are
+// exact. Reads the table only; changes nothing.
+Reachability CheckReachability(db::Connection& conn, const std::string& ownHostName,
+                               const std::string& target);
 
 }  // namespace rd

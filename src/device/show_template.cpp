@@ -5,8 +5,6 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "device/show_output.h"
-
 namespace rd {
 
 std::vector<std::string> SplitLines(const std::string& text) {
@@ -68,13 +66,13 @@ std::optional<std::vector<std::string>> ReadLinesAfter(const std::string& path,
   return std::vector<std::string>(first, std::find(first, lines.end(), std::string()));
 }
 
-std::optional<std::string> SubstituteLine(App& app, db::Connection& conn, const std::string& line,
-                                          VariableQuery form) {
+std::optional<std::string> SubstituteLine(db::Connection& conn, const TemplateDevice& device,
+                                          const std::string& line, VariableQuery form) {
   size_t dollar = line.find('$');
   if (dollar == std::string::npos) return line;
 
   auto valueOf = [&](const std::string& name) {
-    return RequireDeviceVariable(conn, name, app.g.gDeviceColumn, form);
+    return RequireDeviceVariable(conn, name, device.column, form);
   };
 
   // A line that is nothing but one reference is dropped when the setting is unset.
@@ -91,7 +89,7 @@ std::optional<std::string> SubstituteLine(App& app, db::Connection& conn, const 
     const std::string piece =
         line.substr(dollar + 1, next == std::string::npos ? std::string::npos : next - dollar - 1);
     if (piece == "uptime") {
-      out += GetRouterUptime(app);
+      out += device.uptime;
     } else {
       const size_t blank = piece.find(' ');
       out += valueOf(piece.substr(0, blank));

@@ -8,11 +8,16 @@
 
 #include "device/device_state.h"
 #include "platform/db/db.h"
-#include "shell/app.h"
 
 namespace rd {
 
 inline constexpr const char* kShowTemplateFile = "showcommands.txt";
+
+// The device whose values fill the template.
+struct TemplateDevice {
+  std::string column;  // its working column
+  std::string uptime;  // what "$uptime" stands for: minutes since the console opened
+};
 
 // Splits text into lines at CR LF, LF or CR; a final line break ends the last line.
 std::vector<std::string> SplitLines(const std::string& text);
@@ -29,11 +34,11 @@ std::vector<std::vector<std::string>> ReadTemplateBlocks(const std::string& path
 std::optional<std::vector<std::string>> ReadLinesAfter(const std::string& path,
                                                        const std::string& head);
 
-// One output line with its references filled from the current device's working column, each
-// read with the query spelling `form`: each "$name" becomes the value, a piece "$uptime" with
-// nothing after it the router uptime. Nothing when the line is only a reference whose value is
-// "nill". Throws db::DbError naming a reference that has no row.
-std::optional<std::string> SubstituteLine(App& app, db::Connection& conn, const std::string& line,
-                                          VariableQuery form);
+// One output line with its references filled from `device`'s working column, each read with
+// the query spelling `form`: each "$name" becomes the value, a piece "$uptime" with nothing
+// after it the uptime. Nothing when the line is only a reference whose value is "nill". Throws
+// db::DbError naming a reference that has no row.
+std::optional<std::string> SubstituteLine(db::Connection& conn, const TemplateDevice& device,
+                                          const std::string& line, VariableQuery form);
 
 }  // namespace rd

@@ -14,27 +14,23 @@ constexpr const char* kErasedText = "%% Non-volatile configuration memory is not
 
 }  // namespace
 
-void CopyRunningToStartup(App& app) {
-  db::Connection conn;
-  conn.Open(ConnectionString(app.g));
+void CopyRunningToStartup(db::Connection& conn, const TemplateDevice& device) {
   const auto block = ReadLinesAfter(kShowTemplateFile, kRunningConfigHead);
   if (!block) {
     throw std::runtime_error(std::string(kShowTemplateFile) + " has no line " + kRunningConfigHead);
   }
   std::string text;
   for (const std::string& line : *block) {
-    if (const auto filled = SubstituteLine(app, conn, line, VariableQuery::Upper)) {
+    if (const auto filled = SubstituteLine(conn, device, line, VariableQuery::Upper)) {
       text += "\r\n" + *filled;
     }
   }
   text += "\r\n";
-  StoreDeviceVariable(conn, kStartupConfigKey, app.g.gDeviceColumn, text);
+  StoreDeviceVariable(conn, kStartupConfigKey, device.column, text);
 }
 
-void EraseStartupConfig(App& app, const std::string& key) {
-  db::Connection conn;
-  conn.Open(ConnectionString(app.g));
-  StoreDeviceVariable(conn, key, app.g.gDeviceColumn, kErasedText, VariableQuery::Lower);
+void EraseStartupConfig(db::Connection& conn, const std::string& column, const std::string& key) {
+  StoreDeviceVariable(conn, key, column, kErasedText, VariableQuery::Lower);
 }
 
 }  // namespace rd

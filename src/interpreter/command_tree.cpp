@@ -4,7 +4,7 @@
 
 #include "device/device_state.h"
 #include "interpreter/words.h"
-#include "platform/ascii.h"
+#include "platform/text/ascii.h"
 
 namespace rd::interp {
 namespace {
@@ -56,11 +56,9 @@ std::vector<Node> ReadAll(db::Connection& conn, const std::string& sql, Reader r
 
 }  // namespace
 
-CommandTree::CommandTree(const Module1& g) { conn_.Open(ConnectionString(g)); }
-
 std::vector<FirstWord> CommandTree::FirstWords(const std::string& prompt) {
   return ReadAll<FirstWord>(
-      conn_, "SELECT * From tblsublabcmds WHERE commandprompt = " + SqlQuoted(prompt),
+      conn_, "SELECT * From tblsublabcmds WHERE commandprompt = " + db::SqlQuoted(prompt),
       ReadFirstWord);
 }
 
@@ -73,16 +71,18 @@ std::vector<TreeNode> CommandTree::Children(int level, int16_t parent) {
 template <class Node>
 std::vector<Node> Abbreviated(const std::vector<Node>& nodes, std::string_view typed) {
   std::vector<Node> matches;
-  std::copy_if(nodes.begin(), nodes.end(), std::back_inserter(matches),
-               [typed](const Node& n) { return ascii::StartsWithNoCase(n.command, typed); });
+  std::copy_if(nodes.begin(), nodes.end(), std::back_inserter(matches), [typed](const Node& n) {
+    return !n.IsPlaceholder() && ascii::StartsWithNoCase(n.command, typed);
+  });
   return matches;
 }
 template std::vector<TreeNode> Abbreviated(const std::vector<TreeNode>&, std::string_view);
 template std::vector<FirstWord> Abbreviated(const std::vector<FirstWord>&, std::string_view);
 
 const FirstWord* ExactIp(const std::vector<FirstWord>& mode) {
-  const auto ip = std::find_if(mode.begin(), mode.end(),
-                               [](const FirstWord& w) { return EqualsNoCase(w.command, "ip"); });
+  const auto ip = std::find_if(mode.begin(), mode.end(), [](const FirstWord& w) {
+    return ascii::EqualNoCase(w.command, "ip");
+  });
   return ip == mode.end() ? nullptr : &*ip;
 }
 

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "platform/db/db.h"
-#include "shell/app.h"
 
 namespace rd::interp {
 
@@ -42,8 +41,8 @@ struct FirstWord : TreeNode {
 
 class CommandTree {
  public:
-  // Opens its own connection with the program's connection string.
-  explicit CommandTree(const Module1& g);
+  // Reads through `conn`, which must stay open while the tree is used.
+  explicit CommandTree(db::Connection& conn) : conn_(conn) {}
 
   // First words whose mode equals `prompt` as the database compares it (without regard to case).
   std::vector<FirstWord> FirstWords(const std::string& prompt);
@@ -51,10 +50,12 @@ class CommandTree {
   std::vector<TreeNode> Children(int level, int16_t parent);
 
  private:
-  db::Connection conn_;
+  db::Connection& conn_;
 };
 
-// The nodes whose keyword begins with `typed` (without regard to case), in order.
+// The keyword nodes whose keyword begins with `typed` (without regard to case), in order. A
+// placeholder is never a keyword: it is matched only through its rule (EvalSyntax), so that
+// "<WORD>" typed as it is listed is judged as a word like any other.
 template <class Node>
 std::vector<Node> Abbreviated(const std::vector<Node>& nodes, std::string_view typed);
 

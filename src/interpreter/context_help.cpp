@@ -4,11 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "device/device_state.h"
 #include "interpreter/command_tree.h"
-#include "interpreter/console_box.h"
 #include "interpreter/eval_syntax.h"
 #include "interpreter/words.h"
+#include "platform/text/words.h"
 
 namespace rd {
 namespace {
@@ -21,20 +20,22 @@ constexpr const char* kNotFound = "Command Not Found";
 
 class ContextHelp {
  public:
-  ContextHelp(App& app, const std::string& line)
-      : app_(app),
-        g_(app.g),
-        tree_(app.g),
-        words_(SplitAtBlanks(line)),
+  ContextHelp(db::Connection& conn, const Module1& g, const std::string& line)
+      : conn_(conn),
+        g_(g),
+        line_(line),
+        tree_(conn),
+        words_(text::SplitAtBlanks(line)),
         afterBlank_(!line.empty() && line.back() == ' '),
         last_(static_cast<int>(words_.size()) - (afterBlank_ ? 2 : 1)) {}
 
-  void Run() {
-    g_.gHelpWords = words_;  // what the terminal re-types after the listing
-    if (afterBlank_) g_.gHelpTrailingSpace = true;
-    g_.gHelpWordCount = static_cast<int16_t>(last_);
+  HelpListing Run() {
+    help_.words = words_;  // what the console types again after the listing
+    help_.trailingSpace = afterBlank_;
+    help_.lastWord = static_cast<int16_t>(last_);
     Walk();
-    Output();
+    Finish();
+    return help_;
   }
 
  private:
@@ -102,8 +103,9 @@ class ContextHelp {
   // "Command Not Found" line.
   bool PlaceholderLevel(int k, const std::vector<TreeNode>& children) {
     for (const TreeNode& candidate : interp::Placeholders(children)) {
-      g_.gPlaceholderCount = 0;
-      if (EvalSyntax(app_, candidate.command, words_[k])) {
+      help_.placeholders.count = 0;
+      if (EvalSyntax(conn_, {line_, g_.gDeviceColumn}, help_.placeholders, candidate.command,
+                     words_[k])) {
         matched_ = true;
         return Decide(k, candidate, false);
       }
@@ -146,24 +148,18 @@ class ContextHelp {
 
   void Append(const std::string& item) { listing_ += kCrLf + item; }
 
-  void Output() {
+  void Finish() {
     if (listing_.empty() && matched_) {
-      g_.gHelpTrailingSpace = false;
+      help_.trailingSpace = false;
       Append("<carriage return>");
     }
     if (!listing_.empty()) listing_.erase(0, 2);  // the leading line break
-
-    forms::TextBox& box = interp::ConsoleBox(app_);
-    const std::string text = box.Text() + kCrLf + listing_ + kCrLf + g_.gHostName + g_.gPrompt;
-    g_.gSyntheticUp = true;
-    interp::SelectAll(box);
-    g_.gHelpRedrawPending = true;
-    box.SetSelText(text);
-    app_.ui.SendKeys("{UP}");
+    help_.text = listing_;
   }
 
-  App& app_;
-  Module1& g_;
+  db::Connection& conn_;
+  const Module1& g_;
+  const std::string line_;
   interp::CommandTree tree_;
   const std::vector<std::string> words_;
   const bool afterBlank_;  // the line ends in a blank: list the words that may follow
@@ -172,10 +168,13 @@ class ContextHelp {
   int16_t node_ = 0;  // index of the node accepted one level up
   bool matched_ = false;
   std::string listing_;
+  HelpListing help_;
 };
 
 }  // namespace
 
-void ShowContextHelp(App& app, const std::string& line) { ContextHelp(app, line).Run(); }
+HelpListing ShowContextHelp(db::Connection& conn, const Module1& g, const std::string& line) {
+  return ContextHelp(conn, g, line).Run();
+}
 
 }  // namespace rd

@@ -8,8 +8,8 @@
 #include <utility>
 
 #include "device/device_state.h"
-#include "interpreter/words.h"
-#include "platform/db/db.h"
+#include "platform/text/ascii.h"
+#include "platform/text/words.h"
 
 namespace rd {
 namespace {
@@ -88,10 +88,10 @@ bool IsAddress(std::string_view word) {
   }
 }
 
-bool EqualsCurrentDeviceValue(db::Connection& conn, const Module1& g, const std::string& key,
-                              const std::string& word) {
+bool EqualsCurrentDeviceValue(db::Connection& conn, const std::string& column,
+                              const std::string& key, const std::string& word) {
   const std::optional<std::string> value =
-      ReadDeviceVariable(conn, key, g.gDeviceColumn, VariableQuery::Lower);
+      ReadDeviceVariable(conn, key, column, VariableQuery::Lower);
   return value && *value == word;
 }
 
@@ -106,63 +106,53 @@ bool EqualsAnyValue(db::Connection& conn, const std::string& key, const std::str
   return false;
 }
 
-// Stores a value in the next free slot; once all slots are used the value is dropped.
-void Store(Module1& g, const std::string& value) {
-  if (g.gPlaceholderCount < 0 ||
-      static_cast<size_t>(g.gPlaceholderCount) >= g.gPlaceholderValues.size()) {
-    return;
-  }
-  g.gPlaceholderValues[g.gPlaceholderCount++] = value;
-}
-
-bool AcceptAndStore(Module1& g, const std::string& word, bool accepted) {
-  if (accepted) Store(g, word);
+bool AcceptAndStore(interp::PlaceholderSlots& slots, const std::string& word, bool accepted) {
+  if (accepted) slots.Store(word);
   return accepted;
 }
 
 // "<LINE>" carries the text between the first and the last "#" of the whole line.
-bool EvalLine(Module1& g) {
-  const std::string& line = g.gCommandLine;
+bool EvalLine(const std::string& line, interp::PlaceholderSlots& slots) {
   const size_t first = line.find('#');
   const size_t last = line.rfind('#');
   if (first == std::string::npos || first == last) return false;
-  Store(g, line.substr(first + 1, last - first - 1));
-  return interp::CharCount(std::string_view(line).substr(0, last)) <= 255;
+  slots.Store(line.substr(first + 1, last - first - 1));
+  return text::CharCount(std::string_view(line).substr(0, last)) <= 255;
 }
 
 }  // namespace
 
-bool EvalSyntax(App& app, const std::string& syntax, const std::string& word) {
-  Module1& g = app.g;
+bool EvalSyntax(db::Connection& conn, const EvalContext& context, interp::PlaceholderSlots& slots,
+                const std::string& syntax, const std::string& word) {
   const std::optional<Placeholder> kind = KindOf(syntax);
-  if (!kind) return false;
-  db::Connection conn;
-  conn.Open(ConnectionString(g));
-  if (!IsListed(conn, syntax)) return false;
+  if (!kind || !IsListed(conn, syntax)) return false;
 
   switch (*kind) {
     case Placeholder::Address:
-      return AcceptAndStore(g, word, IsAddress(word));
+      return AcceptAndStore(slots, word, IsAddress(word));
     case Placeholder::Word:
-      Store(g, word);
-      return interp::CharCount(word) <= 40 &&
+      slots.Store(word);
+      return text::CharCount(word) <= 40 &&
              !(!word.empty() && word.front() >= '0' && word.front() <= '9');
     case Placeholder::Line:
-      return EvalLine(g);
+      return EvalLine(context.line, slots);
     case Placeholder::Number:
-      return AcceptAndStore(g, word, NumberWhere(word, [](double n) { return n == 1200; }));
+      return AcceptAndStore(slots, word, NumberWhere(word, [](double n) { return n == 1200; }));
     case Placeholder::Seconds:
-      return AcceptAndStore(g, word, NumberWhere(word, [](double n) { return n < 3600; }));
+      return AcceptAndStore(slots, word, NumberWhere(word, [](double n) { return n < 3600; }));
     case Placeholder::Minutes:
-      return AcceptAndStore(g, word, NumberWhere(word, [](double n) { return n < 60; }));
+      return AcceptAndStore(slots, word, NumberWhere(word, [](double n) { return n < 60; }));
     case Placeholder::PppHdlc:
-      return AcceptAndStore(g, word, EqualsNoCase(word, "PPP") || EqualsNoCase(word, "hdlc"));
+      return AcceptAndStore(slots, word,
+                            ascii::EqualNoCase(word, "PPP") || ascii::EqualNoCase(word, "hdlc"));
     case Placeholder::AccessNumber:
-      return AcceptAndStore(g, word, NumberWhere(word, [](double n) { return n > 0 && n < 100; }));
+      return AcceptAndStore(slots, word,
+                            NumberWhere(word, [](double n) { return n > 0 && n < 100; }));
     case Placeholder::PermitDeny:
-      return AcceptAndStore(g, word, EqualsNoCase(word, "permit") || EqualsNoCase(word, "deny"));
+      return AcceptAndStore(slots, word,
+                            ascii::EqualNoCase(word, "permit") || ascii::EqualNoCase(word, "deny"));
     case Placeholder::AccessGroupNumber:
-      return EqualsCurrentDeviceValue(conn, g, "accesslist_num", word);
+      return EqualsCurrentDeviceValue(conn, context.column, "accesslist_num", word);
     case Placeholder::TelnetId:
       return word != "nill" && EqualsAnyValue(conn, "telnetsession_id", word);
   }

@@ -2,13 +2,9 @@
 #include <string>
 #include <vector>
 
-#include "device/device_state.h"
 #include "interpreter/command_tree.h"
-#include "interpreter/config_write.h"
-#include "interpreter/dispatch.h"
-#include "interpreter/eval_syntax.h"
+#include "interpreter/line_run.h"
 #include "interpreter/run_router_command.h"
-#include "interpreter/words.h"
 
 namespace rd {
 namespace {
@@ -21,47 +17,45 @@ enum class Step { Deeper, Dispatch, Stop };
 
 class MultiWordWalk {
  public:
-  explicit MultiWordWalk(App& app)
-      : app_(app),
-        g_(app.g),
-        tree_(app.g),
-        words_(SplitAtBlanks(app.g.gCommandLine)),
+  MultiWordWalk(db::Connection& conn, const Module1& g, services::Clock now)
+      : run_(conn, g, now),
+        flags_(run_.result().flags),
+        words_(run_.words()),
         last_(static_cast<int>(words_.size()) - 1),
         keywords_(interp::kDeepestLevel + 2) {}
 
-  void Run() {
-    g_.gCmdIncomplete = true;
-    if (!MatchFirstWord()) return;
+  interp::LineResult Run() {
+    flags_.incomplete = true;
+    if (!MatchFirstWord()) return run_.result();
     for (int k = 1; k <= interp::kDeepestLevel; ++k) {
       switch (MatchLevel(k)) {
         case Step::Deeper:
           continue;
         case Step::Dispatch:
-          if (g_.gCmdFound && !g_.gCmdIncomplete && !g_.gCmdAmbiguous) {
-            interp::DispatchLine(app_, keywords_);
-          }
-          return;
+          if (flags_.found && !flags_.incomplete && !flags_.ambiguous) run_.Dispatch(keywords_);
+          return run_.result();
         case Step::Stop:
-          return;
+          return run_.result();
       }
     }
+    return run_.result();
   }
 
  private:
   void SetAmbiguous() {
-    g_.gCmdIncomplete = false;
-    g_.gCmdFound = true;
-    g_.gCmdEnabled = true;
-    g_.gCmdAmbiguous = true;
+    flags_.incomplete = false;
+    flags_.found = true;
+    flags_.enabled = true;
+    flags_.ambiguous = true;
   }
 
   // Level 0: the first word among the first words of the mode. An abbreviation of several is
   // ambiguous, except that "ip" typed exactly means the keyword "ip".
   bool MatchFirstWord() {
-    const std::vector<FirstWord> mode = tree_.FirstWords(g_.gPrompt);
+    const std::vector<FirstWord> mode = run_.tree().FirstWords(run_.g().gPrompt);
     const std::vector<FirstWord> matches = interp::Abbreviated(mode, words_[0]);
     if (matches.empty()) {
-      g_.gCmdFound = false;
+      flags_.found = false;
       return false;
     }
     const FirstWord* root = &matches.front();
@@ -80,8 +74,8 @@ class MultiWordWalk {
   }
 
   Step MatchLevel(int k) {
-    if (k >= 2) g_.gCmdFound = false;
-    const std::vector<TreeNode> children = tree_.Children(k, parent_);
+    if (k >= 2) flags_.found = false;
+    const std::vector<TreeNode> children = run_.tree().Children(k, parent_);
     const std::vector<TreeNode> literal = interp::Abbreviated(children, words_[k]);
     if (literal.size() > 1) {  // no preference for an exact word below the first
       SetAmbiguous();
@@ -89,9 +83,9 @@ class MultiWordWalk {
     }
     if (literal.size() == 1) return Literal(k, literal.front());
 
-    g_.gCmdFound = false;
+    flags_.found = false;
     for (const TreeNode& candidate : interp::Placeholders(children)) {
-      if (EvalSyntax(app_, candidate.command, words_[k])) return Placeholder(k, candidate);
+      if (run_.Fits(candidate, words_[k])) return Placeholder(k, candidate);
     }
     return Step::Stop;
   }
@@ -100,75 +94,69 @@ class MultiWordWalk {
     keywords_[k] = node.command;
     const bool lastWord = last_ == k;
     if (node.moreWords && !lastWord && k < interp::kDeepestLevel) {
-      g_.gCmdIncomplete = false;
+      flags_.incomplete = false;
       parent_ = node.index;
       return Step::Deeper;
     }
     if (!lastWord) {  // past the deepest level, or a node that takes no further words
-      g_.gCmdFound = false;
+      flags_.found = false;
       return Step::Stop;
     }
     if (node.moreWords && k < interp::kDeepestLevel) {
-      g_.gCmdFound = true;
-      g_.gCmdEnabled = true;
+      flags_.found = true;
+      flags_.enabled = true;
       // "show interfaces" alone lists every interface.
-      g_.gCmdIncomplete = !(k == 1 && keywords_[0] == "show" && keywords_[1] == "interfaces");
+      flags_.incomplete = !(k == 1 && keywords_[0] == "show" && keywords_[1] == "interfaces");
       return Step::Dispatch;
     }
     TakeResponse(node);
     WriteConfig(node);
-    g_.gCmdFound = true;
-    g_.gCmdEnabled = true;
-    g_.gCmdIncomplete = false;
-    EnterRootNextMode();
+    flags_.found = true;
+    flags_.enabled = true;
+    flags_.incomplete = false;
+    run_.EnterMode(rootNextPrompt_);
     return Step::Dispatch;
   }
 
   Step Placeholder(int k, const TreeNode& node) {
-    g_.gCmdEnabled = true;
+    flags_.enabled = true;
     const bool lastWord = last_ == k;
     if (node.moreWords && lastWord) {
-      g_.gCmdFound = true;
-      g_.gCmdIncomplete = true;
+      flags_.found = true;
+      flags_.incomplete = true;
       return Step::Dispatch;
     }
     if (!node.moreWords && !lastWord) return Step::Stop;
     if (!node.moreWords && !node.writesConfig) {
-      g_.gCmdIncomplete = false;
-      g_.gCmdFound = true;
-      EnterRootNextMode();
+      flags_.incomplete = false;
+      flags_.found = true;
+      run_.EnterMode(rootNextPrompt_);
       TakeResponse(node);
       return Step::Dispatch;
     }
     if (lastWord) {  // a value that is written: the mode and the response stay as they were
-      g_.gCmdIncomplete = false;
-      g_.gCmdFound = true;
+      flags_.incomplete = false;
+      flags_.found = true;
       WriteConfig(node);
       return Step::Dispatch;
     }
     if (k == interp::kDeepestLevel) return Step::Stop;
-    g_.gCmdFound = true;
+    flags_.found = true;
     parent_ = node.index;
     return Step::Deeper;
   }
 
   void TakeResponse(const TreeNode& node) {
-    if (node.response != interp::kNoResponse) g_.gResponse = node.response;
+    if (node.response != interp::kNoResponse) run_.result().response = node.response;
   }
 
   void WriteConfig(const TreeNode& node) {
-    if (node.writesConfig) interp::WriteConfig(app_, node, interp::JoinKeywords(keywords_));
+    run_.WriteConfig(node, interp::JoinKeywords(keywords_));
   }
 
-  void EnterRootNextMode() {
-    g_.gPrompt = rootNextPrompt_;
-    if (g_.gPrompt != "(config-if)#") g_.gCurrentInterface = "nill";
-  }
-
-  App& app_;
-  Module1& g_;
-  interp::CommandTree tree_;
-  const std::vector<std::string> words_;
+  interp::LineRun run_;
+  interp::ResultFlags& flags_;
+  const std::vector<std::string>& words_;
   const int last_;                     // index of the last word
   std::vector<std::string> keywords_;  // stored keyword per literally matched level
   int16_t parent_ = 0;                 // index of the node matched one level up
@@ -177,6 +165,9 @@ class MultiWordWalk {
 
 }  // namespace
 
-void RunMultiWordCommand(App& app) { MultiWordWalk(app).Run(); }
+interp::LineResult RunMultiWordCommand(db::Connection& conn, const Module1& g,
+                                       services::Clock now) {
+  return MultiWordWalk(conn, g, now).Run();
+}
 
 }  // namespace rd

@@ -1,45 +1,34 @@
 #include "interpreter/run_router_command.h"
 
-#include "interpreter/command_tree.h"
-#include "interpreter/config_write.h"
+#include "interpreter/line_run.h"
 
 namespace rd {
 
-void RunRouterCommand(App& app) {
-  Module1& g = app.g;
-  g.gPlaceholderCount = 0;
-  g.gCmdFound = false;
-  g.gCmdAmbiguous = false;
-  g.gCmdEnabled = false;
-  g.gCmdIncomplete = false;
-  if (g.gCommandLine.find(' ') != std::string::npos) {
-    RunMultiWordCommand(app);
-    return;
-  }
+interp::LineResult RunRouterCommand(db::Connection& conn, const Module1& g, services::Clock now) {
+  if (g.gCommandLine.find(' ') != std::string::npos) return RunMultiWordCommand(conn, g, now);
 
-  const std::string typed = g.gCommandLine;
-  g.gCommandLine += "%";  // the line keeps its pattern mark for the rest of this command
-  interp::CommandTree tree(g);
+  interp::LineRun run(conn, g, now);
+  interp::LineResult& result = run.result();
   const std::vector<interp::FirstWord> matches =
-      interp::Abbreviated(tree.FirstWords(g.gPrompt), typed);
-  if (matches.empty()) return;
-  g.gCmdFound = true;
+      interp::Abbreviated(run.tree().FirstWords(g.gPrompt), g.gCommandLine);
+  if (matches.empty()) return result;
+  result.flags.found = true;
   if (matches.size() > 1) {
-    g.gCmdAmbiguous = true;
-    return;
+    result.flags.ambiguous = true;
+    return result;
   }
 
   const interp::FirstWord& word = matches.back();
   if (word.moreWords) {
-    g.gCmdIncomplete = true;
-    return;
+    result.flags.incomplete = true;
+    return result;
   }
-  if (!word.enabled) return;
-  g.gCmdEnabled = true;
-  g.gPrompt = word.nextPrompt;
-  g.gResponse = word.response;
-  if (g.gPrompt != "(config-if)#") g.gCurrentInterface = "nill";
-  if (word.writesConfig) interp::WriteConfig(app, word, word.command);
+  if (!word.enabled) return result;
+  result.flags.enabled = true;
+  run.EnterMode(word.nextPrompt);
+  result.response = word.response;
+  run.WriteConfig(word, word.command);
+  return result;
 }
 
 }  // namespace rd

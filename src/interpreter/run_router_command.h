@@ -1,20 +1,22 @@
 // Entry points of the command interpreter for a line entered at the console.
 #pragma once
 
-#include "shell/app.h"
+#include "interpreter/line_result.h"
+#include "platform/db/db.h"
+#include "platform/services/services.h"
+#include "shell/module1.h"
 
 namespace rd {
 
-// Recognises app.g.gCommandLine (trimmed, non-empty) in the mode app.g.gPrompt and carries it
-// out. Resets gPlaceholderCount and the four result flags, then answers through gCmdFound,
-// gCmdEnabled, gCmdAmbiguous, gCmdIncomplete, gPrompt, gResponse and gCurrentInterface.
-// A one-word line is settled here (gCommandLine keeps a "%" appended); a line with a blank goes
-// to RunMultiWordCommand.
-void RunRouterCommand(App& app);
+// Recognises g.gCommandLine (trimmed, non-empty) in the mode g.gPrompt and carries it out
+// through `conn` at the time `now` (the base of the router uptime): configuration writes and
+// the device routines of show, copy, erase, telnet, resume and ping. A one-word line is settled
+// here; a line with a blank goes to RunMultiWordCommand. Reads the shared state only; what the
+// line did comes back in the result (see ApplyLineResult). A failing device routine or database
+// read throws std::runtime_error naming what failed.
+interp::LineResult RunRouterCommand(db::Connection& conn, const Module1& g, services::Clock now);
 
-// Walks a line of two or more words down the command tree, writes configuration for nodes that
-// do, and dispatches complete lines on their first keyword (show, copy, erase, telnet, resume,
-// ping, interface, line). Expects the flags and gPlaceholderCount already reset.
-void RunMultiWordCommand(App& app);
+// Walks a line of two or more words down the command tree, one level per word.
+interp::LineResult RunMultiWordCommand(db::Connection& conn, const Module1& g, services::Clock now);
 
 }  // namespace rd

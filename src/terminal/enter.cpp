@@ -1,33 +1,26 @@
 // Enter in normal mode: the line being typed is found in the transcript, "exit" and empty lines
 // are settled here, any other line is stored in the history and handed to the interpreter, and
-// the result is printed with a fresh prompt.
-#include "device/device_state.h"
+// what the line did is printed with a fresh prompt.
+#include <exception>
+
+#include "console/modes.h"
+#include "console/texts.h"
 #include "interpreter/run_router_command.h"
-#include "terminal/console_text.h"
+#include "platform/services/services.h"
+#include "platform/text/ascii.h"
+#include "platform/text/words.h"
 #include "terminal/form2.h"
+#include "terminal/paging.h"
 
 namespace rd {
-namespace {
-
-constexpr const char* kConfiguredMessage = "%SYS-5-CONFIG_I: Configured from console by console";
-
-bool IsSubMode(const std::string& prompt) {
-  for (const char* mode : {"(config-if)#", "(config-line)#", "(config-subif)#",
-                           "(config-controller)#", "(config-ext-nacl)#", "(router-config)#"}) {
-    if (prompt == mode) return true;
-  }
-  return false;
-}
-
-}  // namespace
 
 // The typed command: the line without the prompt, skipped by its length, and trimmed.
 std::string Form2::InputCommand(const std::string& line) const {
-  return console::TrimBlanks(console::After(line, g_.gHostName.size() + g_.gPrompt.size()));
+  return text::TrimBlanks(text::After(line, g_.gHostName.size() + g_.gPrompt.size()));
 }
 
 bool Form2::EnterCommand() {
-  const std::string& text = Text1.Text();
+  const std::string& text = console_.Text();
   const auto beginsWithHost = [this](const std::string& line) {
     return line.compare(0, g_.gHostName.size(), g_.gHostName) == 0;
   };
@@ -40,10 +33,11 @@ bool Form2::EnterCommand() {
   } else {
     // No line to read: the blank left by the last Enter (or the line a "?" stored since)
     // stands for the command.
-    g_.gCommandLine = console::TrimBlanks(g_.gCommandLine);
+    g_.gCommandLine = text::TrimBlanks(g_.gCommandLine);
   }
 
   const std::string promptBefore = g_.gPrompt;
+  bool carriedOut = true;
   switch (LeaveModeByExit()) {
     case ExitResult::LoggedOut:
       return true;
@@ -53,21 +47,24 @@ bool Form2::EnterCommand() {
       if (g_.gCommandLine.empty()) {
         mHistoryDown = 1;
         mHistoryUp = static_cast<int16_t>(mHistoryNext - 1);
-        g_.gCmdFound = true;
-        g_.gCmdEnabled = true;
+        interp::PublishFlags({true, true, false, false}, g_);
       } else {
         StoreInHistory();
-        RunRouterCommand(app_);
+        carriedOut = Interpret();
       }
       break;
   }
 
-  std::string t = Text1.Text();
-  if (!PrintResult(t, promptBefore)) return false;
-  g_.gSyntheticUp = true;
-  console::Rewrite(Text1, t);
-  app_.ui.SendKeys("{UP}");
-  app_.ui.SendKeys("{END}");
+  std::string t = console_.Text();
+  if (!carriedOut) {
+    // The failure has been shown; the console goes on as after any refused line.
+    t += console_.TakeBreak() + Prompt();
+  } else if (!PrintResult(t, promptBefore)) {
+    return false;
+  }
+  console_.Rewrite(t);
+  console_.Send(console::OwnKey::CaretUp);
+  console_.SendEnd();
   g_.gCommandLine = " ";
   return true;
 }
@@ -75,15 +72,15 @@ bool Form2::EnterCommand() {
 // "exit" leaves the mode in the modes the console knows; in any other mode it is an ordinary
 // command.
 Form2::ExitResult Form2::LeaveModeByExit() {
-  if (!EqualsNoCase(g_.gCommandLine, "exit")) return ExitResult::NotExit;
+  if (!ascii::EqualNoCase(g_.gCommandLine, "exit")) return ExitResult::NotExit;
   ExitResult result = ExitResult::Printed;
-  if (IsSubMode(g_.gPrompt)) {
+  if (console::IsSubMode(g_.gPrompt)) {
     g_.gPrompt = "(config)#";
     g_.gCurrentInterface = "nill";
     g_.gResponse = "nill";
   } else if (g_.gPrompt == "(config)#") {
     g_.gPrompt = "#";
-    g_.gResponse = kConfiguredMessage;
+    g_.gResponse = console::kConfiguredMessage;
   } else if (g_.gPrompt == "#") {
     g_.gPrompt = ">";
     g_.gResponse = "nill";
@@ -94,9 +91,36 @@ Form2::ExitResult Form2::LeaveModeByExit() {
   } else {
     return ExitResult::NotExit;
   }
-  g_.gCmdFound = true;
-  g_.gCmdEnabled = true;
+  interp::PublishFlags({true, true, false, false}, g_);
   return result;
+}
+
+bool Form2::Interpret() {
+  interp::LineResult line;
+  try {
+    db::Connection conn;
+    conn.Open(ConnectionString(g_));
+    line = RunRouterCommand(conn, g_, app_.ui.svc().Now());
+  } catch (const std::exception& e) {
+    interp::PublishFlags({}, g_);
+    app_.ui.MsgBox(e.what(), services::vbCritical);
+    return false;
+  }
+  interp::ApplyLineResult(line, g_);
+  switch (line.config.result) {
+    case ConfigResult::Applied:
+      break;
+    case ConfigResult::AddressInUse:
+      g_.gResponse = console::kAddressInUse;
+      break;
+    case ConfigResult::MissingVariable:
+      app_.ui.MsgBox(console::kVariableNotFound + line.config.missingVariable,
+                     services::vbExclamation);
+      g_.gResponse = "nill";
+      break;
+  }
+  if (line.vtyPassword && *line.vtyPassword != "nill") ArmLinePassword(*line.vtyPassword);
+  return true;
 }
 
 // Ten slots; the eleventh command drops the oldest.
@@ -111,52 +135,50 @@ void Form2::StoreInHistory() {
   mHistoryDown = 1;
 }
 
-// One line break in front of the next output when a redraw left a fresh prompt line.
-std::string Form2::ExtraBreak() {
-  if (!mPromptRedrawn && !g_.gScreenRedrawn) return "";
-  mPromptRedrawn = false;
-  g_.gScreenRedrawn = false;
-  return console::kCrLf;
-}
-
-// Appends the interpreter's result to `t`. False when a password prompt was printed instead of
-// a prompt, which ends the Enter there.
+// Appends what the line did to `t`. False when a password prompt was printed instead of a
+// prompt, which ends the Enter there.
 bool Form2::PrintResult(std::string& t, const std::string& promptBefore) {
-  const std::string prompt = console::Prompt(g_);
+  const std::string prompt = Prompt();
   const auto message = [&](const char* text) {
-    t += ExtraBreak() + text + console::kCrLf + prompt;
+    t += console_.TakeBreak() + text + console::kCrLf + prompt;
   };
-  if (!g_.gCmdFound) {
-    message("Command Not Found");
-  } else if (g_.gCmdIncomplete) {
-    message("incomplete command");
-    g_.gCmdIncomplete = false;
-  } else if (g_.gCmdAmbiguous) {
-    message("ambigious command");
-    g_.gCmdAmbiguous = false;
-  } else if (!g_.gCmdEnabled) {
-    message("command is disabled");
+  const interp::ResultFlags flags{g_.gCmdFound, g_.gCmdEnabled, g_.gCmdAmbiguous,
+                                  g_.gCmdIncomplete};
+  switch (interp::VerdictOf(flags)) {
+    case interp::Verdict::NotFound:
+      message(console::kNotFound);
+      return true;
+    case interp::Verdict::Incomplete:
+      message(console::kIncomplete);
+      return true;
+    case interp::Verdict::Ambiguous:
+      message(console::kAmbiguous);
+      return true;
+    case interp::Verdict::Disabled:
+      message(console::kDisabled);
+      return true;
+    case interp::Verdict::Accepted:
+      break;
+  }
+  if (g_.gResponse != "nill") {
+    t += console_.TakeBreak() + g_.gResponse + console::kCrLf;
+    g_.gResponse = "nill";
+  }
+  // The enable password is asked once per session, by the line that enters the privileged
+  // mode.
+  if (mEnablePasswordSet && promptBefore == ">" && g_.gPrompt == "#") {
+    AskEnablePassword(t);
+    return false;
+  }
+  if (g_.gTelnetLoginPending) {
+    AskTelnetPassword(t);
+    return false;
+  }
+  if (g_.gShowReady && paging::NeedsPaging(g_.gShowOutput)) {
+    ShowFirstPage(t);
   } else {
-    if (g_.gResponse != "nill") {
-      t += ExtraBreak() + g_.gResponse + console::kCrLf;
-      g_.gResponse = "nill";
-    }
-    // The enable password is asked once per session, by the line that enters the privileged
-    // mode.
-    if (mEnablePasswordSet && promptBefore == ">" && g_.gPrompt == "#") {
-      AskEnablePassword(t);
-      return false;
-    }
-    if (g_.gTelnetLoginPending) {
-      AskTelnetPassword(t);
-      return false;
-    }
-    if (g_.gShowReady && g_.gMorePending) {
-      ShowFirstPage(t);
-    } else {
-      t += ExtraBreak() + g_.gShowOutput + prompt;
-      g_.gShowOutput.clear();
-    }
+    t += console_.TakeBreak() + g_.gShowOutput + prompt;
+    g_.gShowOutput.clear();
   }
   return true;
 }

@@ -1,13 +1,12 @@
 #include "terminal/form1.h"
 
+#include "device/device_state.h"
 #include "platform/db/db.h"
 #include "terminal/form2.h"
 
 namespace rd {
 namespace {
 
-constexpr const char* kHostNameQuery =
-    " select * from routervariables where Config_Variable = 'HostName'  ";
 // The diagram of the free simulator's network ships in the run folder.
 constexpr const char* kDiagramPicture = "simulator-network.gif";
 
@@ -37,13 +36,12 @@ Form1::Form1(App& app) : Form(app.ui, "Form1", "Form1"), app_(app) {
 // Each opening makes the first device current in user mode; the console text is left as it is.
 void Form1::Form_Load() {
   db::Connection conn;
-  db::Recordset rs;
   conn.Open(ConnectionString(app_.g), "", "", -1);
-  rs.Open(kHostNameQuery, conn, db::adOpenDynamic, -1, -1);
+  const DeviceRef first = FirstDevice(conn);
   app_.g.gPrompt = ">";
-  app_.g.gHostName = rs.Field(2).Text();
-  app_.g.gDeviceColumn = rs.FieldName(2);
-  Combo1.Text = rs.Field(2).Text();
+  app_.g.gHostName = first.hostName;
+  app_.g.gDeviceColumn = first.column;
+  Combo1.Text = first.hostName;
   app_.g.gPasswordPrompt = app_.g.gHostName + ">";
   Picture1.Picture = forms::LoadPicture("simulator-logo.gif");
 }
@@ -53,36 +51,19 @@ void Form1::Form_Unload(int&) { app_.Window<Form2>().GiveBack(); }
 // The host names in column order, as often as they occur.
 void Form1::Combo1_DropDown() {
   db::Connection conn;
-  db::Recordset rs;
   Combo1.Clear();
   conn.Open(ConnectionString(app_.g), "", "", -1);
-  rs.Open(kHostNameQuery, conn, db::adOpenDynamic, -1, -1);
-  const int n = rs.FieldCount();
-  for (int i = 2; i <= n - 1; i += 2) Combo1.AddItem(rs.Field(i).Text());
+  for (const std::string& host : DeviceHostNames(conn)) Combo1.AddItem(host);
 }
 
 // The first device (lowest column) with the chosen host name becomes current, and its session
 // starts at the next Enter in the terminal.
 void Form1::Combo1_Click() {
   if (Combo1.Text.empty()) return;
-  Module1& g = app_.g;
-  g.gHostName = Combo1.Text;
   db::Connection conn;
-  db::Recordset rs;
-  conn.Open(ConnectionString(g), "", "", -1);
-  rs.Open(kHostNameQuery, conn, db::adOpenDynamic, -1, -1);
-  const int n = rs.FieldCount();
-  for (int i = 2; i <= n - 1; i += 2) {
-    if (rs.Field(i).Text() == g.gHostName) {
-      g.gDeviceColumn = rs.FieldName(i);
-      break;
-    }
-  }
-  rs.Close();
-  g.gPrompt = ">";
-  g.gPasswordPrompt = g.gHostName + ">";
-  g.gAwaitingEnter = true;
-  app_.Window<Form2>().Text1.SetText("press enter to begin");
+  conn.Open(ConnectionString(app_.g), "", "", -1);
+  const std::string column = ColumnOfHost(conn, Combo1.Text).value_or(app_.g.gDeviceColumn);
+  app_.Window<Form2>().BeginOnDevice(Combo1.Text, column);
   app_.ui.SendKeys("{TAB}{TAB}{TAB}{TAB}");
   app_.ui.SendKeys("{END}");
 }

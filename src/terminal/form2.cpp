@@ -1,19 +1,12 @@
 #include "terminal/form2.h"
 
+#include "console/texts.h"
+#include "device/device_state.h"
 #include "shell/form17.h"
-#include "terminal/console_text.h"
 #include "terminal/form1.h"
 #include "terminal/form33.h"
 
 namespace rd {
-namespace {
-
-constexpr const char* kDeviceTableQuery = "SELECT *  FROM  routervariables ";
-constexpr const char* kHostNameQuery =
-    " select * from routervariables where Config_Variable = 'HostName'  ";
-
-}  // namespace
-
 Form2::Form2(App& app) : Form(app.ui, "Form2", "Dorivo Zizizariz"), app_(app), g_(app.g) {
   Width = 800;
   Height = 600;
@@ -65,12 +58,16 @@ void Form2::Form_Load() {
   conn.Open(ConnectionString(g_), "", "", -1);
   g_.gStartMinute = app_.ui.svc().Now().minute;
   g_.gStartHour = app_.ui.svc().Now().hour;
-  ResetDevices(conn);
-  SelectFirstDevice(conn);
+  ResetWorkingColumns(conn);
+  const DeviceRef first = FirstDevice(conn);
+  g_.gPrompt = ">";
+  g_.gHostName = first.hostName;
+  g_.gDeviceColumn = first.column;
   g_.gPasswordPrompt = g_.gHostName + ">";
   Text1.SetText(console::kPressEnter);
   Picture1.Picture = forms::LoadPicture("simulator-logo.gif");
-  mMorePosition = 24;
+  // A session starts with nothing paged, however the last one ended.
+  ResetPaging();
   g_.gAwaitingEnter = true;
   g_.gEnablePasswordMode = false;
   g_.gPasswordMode = false;
@@ -82,33 +79,27 @@ void Form2::Form_Load() {
   mHistoryNext = 1;
   g_.gHistory.fill("");
   Text1.SetFocus();
-  app_.ui.SendKeys("{END}");
+  console_.SendEnd();
+  PublishConsoleState();
 }
 
-// Every device's working column takes its saved value, column pair by column pair.
-void Form2::ResetDevices(db::Connection& conn) {
-  db::Recordset rs;
-  rs.CursorType = db::adOpenKeyset;
-  rs.LockType = db::adLockOptimistic;
-  rs.Open(kDeviceTableQuery, conn, db::adOpenDynamic, -1, -1);
-  const int n = rs.FieldCount();
-  rs.Close();
-  for (int c = 1; c <= n - 1; c += 2) {
-    rs.Open(kDeviceTableQuery, conn, db::adOpenDynamic, -1, -1);
-    for (; !rs.EOF_(); rs.MoveNext()) {
-      rs.SetField(c + 1, rs.Field(c).Text());
-      rs.Update();
-    }
-    rs.Close();
-  }
+void Form2::PublishConsoleState() {
+  g_.gSyntheticUp = console_.Pending(console::OwnKey::CaretUp);
+  g_.gEscapeRedraw = console_.Pending(console::OwnKey::EscapeRedraw);
+  g_.gHelpRedrawPending = console_.Pending(console::OwnKey::HelpRetype);
+  g_.gPwdCharTyped = console_.Pending(console::OwnKey::PasswordStar);
+  g_.gScreenRedrawn = console_.IsRedrawn(console::Redrawn::Screen);
 }
 
-void Form2::SelectFirstDevice(db::Connection& conn) {
-  db::Recordset rs;
-  rs.Open(kHostNameQuery, conn, db::adOpenDynamic, -1, -1);
+std::string Form2::Prompt() const { return g_.gHostName + g_.gPrompt; }
+
+void Form2::BeginOnDevice(const std::string& hostName, const std::string& column) {
+  g_.gHostName = hostName;
+  g_.gDeviceColumn = column;
   g_.gPrompt = ">";
-  g_.gHostName = rs.Field(2).Text();
-  g_.gDeviceColumn = rs.FieldName(2);
+  g_.gPasswordPrompt = g_.gHostName + ">";
+  g_.gAwaitingEnter = true;
+  Text1.SetText(console::kPressEnter);
 }
 
 void Form2::SetAside() { SetVisible(false); }
@@ -158,7 +149,7 @@ void Form2::mnuexit_Click() {
 // A click anywhere returns the caret to the end of the line being typed.
 void Form2::Text1_Click() {
   Text1.SetSelStart(static_cast<int>(Text1.Text().size()) - 1);
-  app_.ui.SendKeys("{END}");
+  console_.SendEnd();
 }
 
 // A double click selects no word: the caret goes to the very end, then one Backspace passes
@@ -166,8 +157,8 @@ void Form2::Text1_Click() {
 void Form2::Text1_DblClick() {
   Text1.SetSelStart(static_cast<int>(Text1.Text().size()));
   Text1.SetSelText("");
-  app_.ui.SendKeys("{BACKSPACE}");
-  app_.ui.SendKeys("{END}");
+  console_.SendBackspace();
+  console_.SendEnd();
 }
 
 }  // namespace rd

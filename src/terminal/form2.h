@@ -1,12 +1,15 @@
 // The router simulator terminal: a window whose multi-line text box Text1 is the console of one
-// simulated device at a time. The whole session is one transcript in the box; the handlers read
-// it back, find the line being typed, and rewrite the box. Their behaviour comes only from the
-// key handlers below, the send-keys queue and the box's own action for each key.
+// simulated device at a time. The console component (src/console) keeps the transcript and the
+// program's own keystrokes; the handlers below decide what each key means here: the login and
+// passwords, the history, "exit", Ctrl+Z, the escape from a telnet session, "?" help and the
+// "--MORE--" pager, and the printing of what the interpreter made of a line.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
+#include "console/console.h"
+#include "interpreter/line_result.h"
 #include "platform/db/db.h"
 #include "platform/forms/forms.h"
 #include "shell/app.h"
@@ -25,6 +28,9 @@ class Form2 : public forms::Form {
   void SetAside();
   // Gives it back when the companion closes: visible again, caret in Text1.
   void GiveBack();
+  // The device chooser picked the device `hostName` (working column `column`): its session
+  // starts at the next Enter, at "press enter to begin".
+  void BeginOnDevice(const std::string& hostName, const std::string& column);
 
   forms::Label Label1{*this, "Label1"};
   forms::TextBox Text1{*this, "Text1", true};
@@ -53,12 +59,13 @@ class Form2 : public forms::Form {
   void mnuexit_Click();
   void Text1_Click();
   void Text1_DblClick();
-  void ResetDevices(db::Connection& conn);
-  void SelectFirstDevice(db::Connection& conn);
+  // The shared variables that mirror the console component's state, set in this one place at
+  // the end of every handler that may change it.
+  void PublishConsoleState();
 
   // Key press dispatch and the keys it settles itself (keypress.cpp).
   void Form2_Text1_KeyPress(int16_t& keyAscii);
-  void OnEnterKey(db::Connection& conn);
+  void OnEnterKey();
   void OnCtrlZ();
   void OnBackspace();
   void OnEscapeKey();
@@ -73,26 +80,38 @@ class Form2 : public forms::Form {
   std::string InputCommand(const std::string& line) const;
   enum class ExitResult { NotExit, Printed, LoggedOut };
   ExitResult LeaveModeByExit();
+  // Runs the interpreter on gCommandLine and publishes what the line did; false when it failed
+  // (a message box said why).
+  bool Interpret();
   void StoreInHistory();
   bool PrintResult(std::string& t, const std::string& promptBefore);
-  std::string ExtraBreak();
 
   // Login and passwords (login.cpp).
   void StartSession(db::Connection& conn);
   void PasswordCharacter(int16_t keyAscii);
   void PasswordEnter();
+  // Compares the characters typed at "password:" with `expected`, case-sensitive. Right: the new
+  // prompt (">" after a line password, "#" after the enable password). Wrong: "wrong Password"
+  // and a new "password:", retried without limit.
+  void CheckPassword(const std::string& expected);
   void PrintPasswordPrompt(std::string& t);
   void AskEnablePassword(std::string& t);
   void AskTelnetPassword(std::string& t);
+  // Arms the "password:" entry for a line password of `expected` (a telnet target's vty).
+  void ArmLinePassword(const std::string& expected);
+  void EndPasswordEntry();
   void LogOut();
   void EchoPasswordStar();
+  bool AtPasswordPrompt() const;
 
   // "--MORE--" paging and the "?" hand-off (pager.cpp, help_key.cpp).
   void ShowFirstPage(std::string& t);
   void NextPage();
   void NextLine();
   void CancelPaging();
+  void ResetPaging();
   void OnQuestionMark();
+  void ShowModeCommands(db::Connection& conn);
   void RetypeHelpLine();
 
   // Key down: caret keys, history recall and the redraw jobs of the program's own Up key
@@ -107,8 +126,12 @@ class Form2 : public forms::Form {
   void mnusave_Click();
   void mnuop_Click();
 
+  // The prompt: host name and mode suffix.
+  std::string Prompt() const;
+
   App& app_;
   Module1& g_;
+  console::Console console_{Text1, app_.ui};
 
   // Console members; they outlive an unload of the window, and the load resets only some.
   int16_t mHistoryNext = 0;
@@ -116,18 +139,11 @@ class Form2 : public forms::Form {
   int16_t mHistoryDown = 0;
   bool mEscapePending = false;
   bool mLogoutPending = false;
-  bool mPromptRedrawn = false;
   bool mEnablePasswordSet = false;
   std::string mEnablePassword;
   int16_t mEnablePasswordLength = 0;
   int16_t mMorePosition = 0;
   bool mMoreNoBreak = false;
-  bool mOwnDownPending = false;
-  bool mRightUpPending = false;
-  bool mDownUpPending = false;
-  // The pager's own Backspace that removes the Space it let into the box; the prompt guard
-  // must not stop it when the marker line is shorter than the prompt.
-  bool mOwnBackspacePending = false;
   // Device column being processed and number of fields, for the configuration files.
   int mColumn = 0;
   int mFieldCount = 0;

@@ -1,11 +1,12 @@
 // The console's key-down handler: it ends the one-keystroke block, keeps the caret at the end
 // of the line being typed, recalls commands from the history, ends paging on an arrow key, and
 // carries out the job that the program attached to its own Up key.
-#include "terminal/console_text.h"
 #include "terminal/form2.h"
 
 namespace rd {
 namespace {
+
+using console::OwnKey;
 
 // Slot `slot` of the history; an empty line outside its slots.
 std::string HistorySlot(const Module1& g, int slot) {
@@ -15,34 +16,32 @@ std::string HistorySlot(const Module1& g, int slot) {
 }  // namespace
 
 void Form2::Form2_Text1_KeyDown(int16_t& keyCode, int16_t) {
-  Text1.Locked = false;
+  console_.Unblock();
   switch (keyCode) {
     case forms::vbKeyLeft:
       if (g_.gMorePending) CancelPaging();
-      app_.ui.SendKeys("{END}");
+      console_.SendEnd();
       break;
     case forms::vbKeyRight:
       if (g_.gMorePending) {
         CancelPaging();
-        app_.ui.SendKeys("{BACKSPACE}");
+        console_.SendBackspace();
       } else {
-        mRightUpPending = true;
-        app_.ui.SendKeys("{UP}");
-        app_.ui.SendKeys("{END}");
+        console_.Send(OwnKey::RightUp);
+        console_.SendEnd();
       }
       break;
     case forms::vbKeyDown:
-      if (mOwnDownPending) {
-        mOwnDownPending = false;
-      } else if (g_.gMorePending) {
+      if (console_.Take(OwnKey::UndoUp)) break;
+      if (g_.gMorePending) {
         CancelPaging();
-        app_.ui.SendKeys("{BACKSPACE}");
+        console_.SendBackspace();
       } else {
         RecallDown();
       }
       break;
     case forms::vbKeyDelete:
-      Text1.Locked = true;
+      console_.Block();
       break;
     case forms::vbKeyUp:
       OnUpKey();
@@ -50,33 +49,27 @@ void Form2::Form2_Text1_KeyDown(int16_t& keyCode, int16_t) {
     default:
       break;
   }
+  PublishConsoleState();
 }
 
-// The rows are tested in this order; the program's own Up keys are recognised by their flags.
+// The rows are tested in this order; the program's own Up keys are recognised by their jobs.
 void Form2::OnUpKey() {
-  if (mDownUpPending) {
-    mDownUpPending = false;
-  } else if (mRightUpPending) {
-    mRightUpPending = false;
-  } else if (g_.gEscapeRedraw) {
+  if (console_.Take(OwnKey::DownUp) || console_.Take(OwnKey::RightUp)) return;
+  if (console_.Take(OwnKey::EscapeRedraw)) {
     RedrawAfterEscape();
-  } else if (g_.gHelpRedrawPending) {
+  } else if (console_.Take(OwnKey::HelpRetype)) {
     RetypeHelpLine();
-  } else if (g_.gPwdCharTyped) {
+  } else if (console_.Pending(OwnKey::PasswordStar)) {
     EchoPasswordStar();
-  } else if (g_.gMorePending && !g_.gSyntheticUp) {
+  } else if (g_.gMorePending && !console_.Pending(OwnKey::CaretUp)) {
     CancelPaging();
-    mOwnDownPending = true;
-    app_.ui.SendKeys("{DOWN}");
-    app_.ui.SendKeys("{END}");
-  } else if (mPromptRedrawn) {
-    mPromptRedrawn = false;
-    mOwnDownPending = true;
-    app_.ui.SendKeys("{DOWN}");
-    app_.ui.SendKeys("{END}");
-  } else if (g_.gSyntheticUp) {
-    g_.gSyntheticUp = false;
-  } else {
+    console_.Send(OwnKey::UndoUp);
+    console_.SendEnd();
+  } else if (console_.IsRedrawn(console::Redrawn::Prompt)) {
+    console_.TakeBreak(console::Redrawn::Prompt);
+    console_.Send(OwnKey::UndoUp);
+    console_.SendEnd();
+  } else if (!console_.Take(OwnKey::CaretUp)) {
     RecallUp();
   }
 }
@@ -84,38 +77,35 @@ void Form2::OnUpKey() {
 // The last line (where the escape's "x" or the "?" landed) gives way to a fresh prompt; while
 // paging the list ends with its marker instead.
 void Form2::RedrawAfterEscape() {
-  g_.gEscapeRedraw = false;
-  g_.gSyntheticUp = false;
-  std::string t = console::WithoutLastLines(Text1.Text(), 1);
-  if (!g_.gMorePending) t += console::kCrLf + console::Prompt(g_);
+  console_.Forget(OwnKey::CaretUp);
+  std::string t = console::WithoutLastLines(console_.Text(), 1);
+  if (!g_.gMorePending) t += console::kCrLf + Prompt();
   t += console::kCrLf;
-  console::Rewrite(Text1, t);
-  mPromptRedrawn = true;
-  app_.ui.SendKeys("{END}");
+  console_.Rewrite(t);
+  console_.MarkRedrawn(console::Redrawn::Prompt);
+  console_.SendEnd();
 }
 
 // Up walks from the newest command back to slot 0, an empty line.
 void Form2::RecallUp() {
   mHistoryDown = 1;
-  const std::string kept = console::WithoutLastLines(Text1.Text(), 2);
+  const std::string kept = console::WithoutLastLines(console_.Text(), 2);
   if (mHistoryUp < 0) mHistoryUp = 0;
-  console::Rewrite(Text1, kept + console::kCrLf + console::Prompt(g_) +
-                              HistorySlot(g_, mHistoryUp) + console::kCrLf);
+  console_.Rewrite(kept + console::kCrLf + Prompt() + HistorySlot(g_, mHistoryUp) + console::kCrLf);
   --mHistoryUp;
-  app_.ui.SendKeys("{END}");
+  console_.SendEnd();
 }
 
 // Down walks from the oldest command forward to the empty next slot.
 void Form2::RecallDown() {
   mHistoryUp = static_cast<int16_t>(mHistoryNext - 1);
-  const std::string kept = console::WithoutLastLines(Text1.Text(), 2);
+  const std::string kept = console::WithoutLastLines(console_.Text(), 2);
   if (mHistoryDown > mHistoryNext) mHistoryDown = mHistoryNext;
-  console::Rewrite(Text1, kept + console::kCrLf + console::Prompt(g_) +
-                              HistorySlot(g_, mHistoryDown) + console::kCrLf);
+  console_.Rewrite(kept + console::kCrLf + Prompt() + HistorySlot(g_, mHistoryDown) +
+                   console::kCrLf);
   ++mHistoryDown;
-  mDownUpPending = true;
-  app_.ui.SendKeys("{UP}");
-  app_.ui.SendKeys("{END}");
+  console_.Send(OwnKey::DownUp);
+  console_.SendEnd();
 }
 
 }  // namespace rd

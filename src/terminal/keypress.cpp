@@ -1,7 +1,7 @@
 // Dispatch of the console's key press handler, and the keys that it settles itself: Ctrl+Z,
 // the Backspace guard, the escape back from a telnet session and the plain characters.
-#include "platform/db/db.h"
-#include "terminal/console_text.h"
+#include "console/modes.h"
+#include "console/texts.h"
 #include "terminal/form2.h"
 
 namespace rd {
@@ -15,24 +15,12 @@ constexpr int16_t kCtrlShift6 = 30;
 constexpr int16_t kLetterX = 120;
 constexpr int16_t kSpace = 32;
 
-constexpr const char* kConfiguredMessage = "%SYS-5-CONFIG_I: Configured from console by console";
-
-bool IsConfigurationMode(const std::string& prompt) {
-  for (const char* mode : {"(config)#", "(config-if)#", "(router-config)#", "(config-line)#",
-                           "(config-subif)#", "(config-controller)#", "(config-ext-nacl)#"}) {
-    if (prompt == mode) return true;
-  }
-  return false;
-}
-
 }  // namespace
 
 void Form2::Form2_Text1_KeyPress(int16_t& keyAscii) {
-  db::Connection conn;
-  conn.Open(ConnectionString(g_), "", "", -1);
   switch (keyAscii) {
     case kEnter:
-      OnEnterKey(conn);
+      OnEnterKey();
       break;
     case kQuestionMark:
       OnQuestionMark();
@@ -56,12 +44,15 @@ void Form2::Form2_Text1_KeyPress(int16_t& keyAscii) {
       OnOtherCharacter(keyAscii);
       break;
   }
+  PublishConsoleState();
 }
 
-void Form2::OnEnterKey(db::Connection& conn) {
+void Form2::OnEnterKey() {
   if (g_.gAwaitingEnter) {
+    db::Connection conn;
+    conn.Open(ConnectionString(g_));
     StartSession(conn);
-  } else if (g_.gPasswordMode || g_.gEnablePasswordMode) {
+  } else if (AtPasswordPrompt()) {
     PasswordEnter();
   } else if (g_.gMorePending) {
     NextLine();
@@ -73,37 +64,30 @@ void Form2::OnEnterKey(db::Connection& conn) {
 // In a configuration mode Ctrl+Z returns to "#"; whatever was typed stays unexecuted. The
 // character itself never reaches the transcript.
 void Form2::OnCtrlZ() {
-  Text1.Locked = true;
-  if (IsConfigurationMode(g_.gPrompt)) {
-    g_.gScreenRedrawn = true;
+  console_.Block();
+  if (console::IsConfigurationMode(g_.gPrompt)) {
+    console_.MarkRedrawn(console::Redrawn::Screen);
     g_.gPrompt = "#";
     g_.gCurrentInterface = "nill";
-    console::Rewrite(Text1,
-                     Text1.Text() + kConfiguredMessage + console::kCrLf + g_.gHostName + "#");
+    console_.Rewrite(console_.Text() + console::kConfiguredMessage + console::kCrLf + g_.gHostName +
+                     "#");
     g_.gResponse = "nill";
-    app_.ui.SendKeys("{END}");
+    console_.SendEnd();
   }
   CommonTail();
 }
 
-// The prompt itself can never be erased.
+// The prompt itself can never be erased; the pager's own Backspace is not the user's.
 void Form2::OnBackspace() {
-  if (g_.gPasswordMode || g_.gEnablePasswordMode) {
+  if (AtPasswordPrompt()) {
     PasswordCharacter(kBackspace);
     return;
   }
-  if (mOwnBackspacePending) {
-    mOwnBackspacePending = false;
+  if (console_.Take(console::OwnKey::EraseTyped)) {
     CommonTail();
     return;
   }
-  const std::string& text = Text1.Text();
-  std::string measured = console::LineFromEnd(text, 0);
-  if (measured.empty()) measured = console::LineFromEnd(text, 1);
-  if (measured.size() < g_.gHostName.size() + g_.gPrompt.size() + 1) {
-    Text1.Locked = true;
-    return;
-  }
+  if (console_.GuardPrompt(Prompt().size())) return;
   CommonTail();
 }
 
@@ -111,21 +95,22 @@ void Form2::OnBackspace() {
 // as the next key completes the escape with a fresh "#" prompt. Without a telnet session to go
 // back to nothing changes. The character itself never reaches the transcript.
 void Form2::OnEscapeKey() {
-  Text1.Locked = true;
+  console_.Block();
   if (g_.gSavedDeviceColumn.empty()) return;
   g_.gHostName = g_.gSavedHostName;
   g_.gDeviceColumn = g_.gSavedDeviceColumn;
   mEscapePending = true;
 }
 
+// The escape leaves the telnet session altogether, a password prompt of its login included.
 void Form2::OnLetterX() {
   if (mEscapePending) {
+    EndPasswordEntry();
     g_.gPrompt = "#";
-    console::Rewrite(Text1, Text1.Text() + g_.gHostName + "#");
-    g_.gEscapeRedraw = true;
-    app_.ui.SendKeys("{UP}");
+    console_.Rewrite(console_.Text() + g_.gHostName + "#");
+    console_.Send(console::OwnKey::EscapeRedraw);
     mEscapePending = false;
-  } else if (g_.gPasswordMode || g_.gEnablePasswordMode) {
+  } else if (AtPasswordPrompt()) {
     PasswordCharacter(kLetterX);
   } else {
     CommonTail();
@@ -135,7 +120,7 @@ void Form2::OnLetterX() {
 void Form2::OnSpace() {
   if (g_.gMorePending) {
     NextPage();
-  } else if (g_.gPasswordMode || g_.gEnablePasswordMode) {
+  } else if (AtPasswordPrompt()) {
     PasswordCharacter(kSpace);
     return;
   }
@@ -143,13 +128,13 @@ void Form2::OnSpace() {
 }
 
 void Form2::OnOtherCharacter(int16_t keyAscii) {
-  if (g_.gPasswordMode || g_.gEnablePasswordMode) {
+  if (AtPasswordPrompt()) {
     PasswordCharacter(keyAscii);
     return;
   }
   if (g_.gMorePending) {
     CancelPaging();
-    app_.ui.SendKeys("{BACKSPACE}");
+    console_.SendBackspace();
   }
   CommonTail();
 }

@@ -1,16 +1,13 @@
 // Console login: the session start at "press enter to begin", password entry with star echo,
 // the password checks, the enable and telnet password prompts, and the logout.
-#include "terminal/login.h"
-
+#include "console/texts.h"
 #include "device/device_state.h"
 #include "platform/services/services.h"
-#include "terminal/console_text.h"
 #include "terminal/form2.h"
 
 namespace rd {
 namespace {
 
-constexpr const char* kPasswordPrompt = "password:";
 constexpr int16_t kBackspace = 8;
 
 // The password rows read at the start of a session, in this order: the enable secret is read
@@ -50,11 +47,13 @@ std::string& PasswordSlot(Module1& g, int16_t slot) {
 
 }  // namespace
 
+bool Form2::AtPasswordPrompt() const { return g_.gPasswordMode || g_.gEnablePasswordMode; }
+
 void Form2::StartSession(db::Connection& conn) {
   if (auto console = DevicePassword(conn, kConsolePasswordQuery, g_.gDeviceColumn)) {
     g_.gVtyPassword = *console;
     g_.gPasswordLength = static_cast<int16_t>(console->size());
-    g_.gPasswordPrompt = kPasswordPrompt;
+    g_.gPasswordPrompt = console::kPasswordPrompt;
     g_.gPasswordMode = true;
     EmptyPasswordSlots(g_, g_.gPasswordLength);
   }
@@ -65,86 +64,77 @@ void Form2::StartSession(db::Connection& conn) {
       mEnablePasswordLength = static_cast<int16_t>(enable->size());
     }
   }
-  console::Rewrite(Text1, std::string(console::kPressEnter) + console::kCrLf + g_.gPasswordPrompt);
-  g_.gSyntheticUp = true;
-  app_.ui.SendKeys("{UP}");
-  app_.ui.SendKeys("{END}");
+  console_.Rewrite(std::string(console::kPressEnter) + console::kCrLf + g_.gPasswordPrompt);
+  console_.Send(console::OwnKey::CaretUp);
+  console_.SendEnd();
   g_.gAwaitingEnter = false;
 }
 
 // Typed characters are kept out of the box and stored; the key-down handler shows a star.
 void Form2::PasswordCharacter(int16_t keyAscii) {
-  Text1.Locked = true;
+  console_.Block();
   if (keyAscii == kBackspace) {
-    if (console::LineFromEnd(Text1.Text(), 1).size() <= 9) return;
-    Text1.Locked = false;
+    if (console::LineFromEnd(console_.Text(), 1).size() <= 9) return;
+    console_.Unblock();
     if (g_.gPwdCharCount >= 1) --g_.gPwdCharCount;
     PasswordSlot(g_, g_.gPwdCharCount).clear();
     return;
   }
   if (g_.gPwdCharCount < g_.gPasswordLength) {
     PasswordSlot(g_, g_.gPwdCharCount) = std::string(1, static_cast<char>(keyAscii));
-    g_.gPwdCharTyped = true;
     ++g_.gPwdCharCount;
-    app_.ui.SendKeys("{UP}");
+    console_.Send(console::OwnKey::PasswordStar);
     return;
   }
-  app_.ui.MsgBox("sorry!Number of Characters are more than the actual password lenght ",
-                 services::vbOKOnly);
+  app_.ui.MsgBox(console::kPasswordTooLong, services::vbOKOnly);
 }
 
 void Form2::PasswordEnter() {
   if (g_.gPasswordMode) {
     g_.gPasswordMode = false;
     g_.gCheckLinePassword = true;
-    CheckPassword(app_, g_.gVtyPassword);
+    CheckPassword(g_.gVtyPassword);
   } else {
     g_.gEnablePasswordMode = false;
-    CheckPassword(app_, mEnablePassword);
+    CheckPassword(mEnablePassword);
   }
 }
 
-void CheckPassword(App& app, const std::string& expected) {
-  Module1& g = app.g;
-  forms::TextBox& text1 = app.Window<Form2>().Text1;
+void Form2::CheckPassword(const std::string& expected) {
   std::string typed;
-  for (int16_t i = 0; i < g.gPwdCharCount; ++i) typed += PasswordSlot(g, i);
-  std::string t = text1.Text();
+  for (int16_t i = 0; i < g_.gPwdCharCount; ++i) typed += PasswordSlot(g_, i);
+  std::string t = console_.Text();
   if (typed == expected) {
-    g.gPwdCharTyped = false;
-    g.gResponse = "";
-    g.gPwdCharCount = 0;
-    if (g.gCheckLinePassword) {
-      g.gPrompt = ">";
-      g.gCheckLinePassword = false;
+    console_.Forget(console::OwnKey::PasswordStar);
+    g_.gResponse = "";
+    g_.gPwdCharCount = 0;
+    if (g_.gCheckLinePassword) {
+      g_.gPrompt = ">";
+      g_.gCheckLinePassword = false;
     } else {
-      g.gPrompt = "#";
+      g_.gPrompt = "#";
     }
-    t += console::Prompt(g);
+    t += Prompt();
   } else {
-    if (g.gCheckLinePassword) {
-      g.gPasswordMode = true;
-      g.gCheckLinePassword = false;
+    if (g_.gCheckLinePassword) {
+      g_.gPasswordMode = true;
+      g_.gCheckLinePassword = false;
     } else {
-      g.gEnablePasswordMode = true;
+      g_.gEnablePasswordMode = true;
     }
-    g.gPwdCharCount = 0;
-    t += std::string("wrong Password") + console::kCrLf + kPasswordPrompt;
+    g_.gPwdCharCount = 0;
+    t += std::string(console::kWrongPassword) + console::kCrLf + console::kPasswordPrompt;
   }
-  g.gSyntheticUp = true;
-  console::Rewrite(text1, t);
-  app.ui.SendKeys("{UP}");
-  app.ui.SendKeys("{END}");
+  console_.Rewrite(t);
+  console_.Send(console::OwnKey::CaretUp);
+  console_.SendEnd();
 }
 
 // "password:" after the output of the line, on the line that the Enter's break will end.
 void Form2::PrintPasswordPrompt(std::string& t) {
-  g_.gSyntheticUp = true;
-  if (mPromptRedrawn) t += console::kCrLf;
-  mPromptRedrawn = false;
-  console::Rewrite(Text1, t + kPasswordPrompt);
-  app_.ui.SendKeys("{UP}");
-  app_.ui.SendKeys("{END}");
+  console_.Rewrite(t + console_.TakeBreak(console::Redrawn::Prompt) + console::kPasswordPrompt);
+  console_.Send(console::OwnKey::CaretUp);
+  console_.SendEnd();
 }
 
 // Once per session; gPrompt keeps what the line set until the password is accepted.
@@ -156,26 +146,42 @@ void Form2::AskEnablePassword(std::string& t) {
   mEnablePasswordSet = false;
 }
 
-// The telnet target's vty password; the telnet command has armed the line-password entry.
+// The telnet target's vty password; the telnet line has armed the line-password entry.
 void Form2::AskTelnetPassword(std::string& t) {
   PrintPasswordPrompt(t);
   g_.gTelnetLoginPending = false;
 }
 
+void Form2::ArmLinePassword(const std::string& expected) {
+  g_.gPasswordLength = static_cast<int16_t>(expected.size());
+  g_.gPasswordPrompt = console::kPasswordPrompt;
+  g_.gPasswordMode = true;
+  EmptyPasswordSlots(g_, g_.gPasswordLength);
+  g_.gTelnetLoginPending = true;
+}
+
+void Form2::EndPasswordEntry() {
+  g_.gPasswordMode = false;
+  g_.gEnablePasswordMode = false;
+  g_.gCheckLinePassword = false;
+  g_.gTelnetLoginPending = false;
+  g_.gPwdCharCount = 0;
+  console_.Forget(console::OwnKey::PasswordStar);
+}
+
 void Form2::LogOut() {
-  console::Rewrite(Text1, console::kPressEnter);
+  console_.Rewrite(console::kPressEnter);
   mLogoutPending = false;
-  g_.gSyntheticUp = true;
-  app_.ui.SendKeys("{UP}");
-  app_.ui.SendKeys("{END}");
+  console_.Send(console::OwnKey::CaretUp);
+  console_.SendEnd();
   g_.gAwaitingEnter = true;
   g_.gPasswordPrompt = g_.gHostName + ">";
 }
 
 void Form2::EchoPasswordStar() {
-  g_.gPwdCharTyped = false;
-  console::Rewrite(Text1, console::WithoutLastLines(Text1.Text(), 1) + "*" + console::kCrLf);
-  app_.ui.SendKeys("{END}");
+  console_.Forget(console::OwnKey::PasswordStar);
+  console_.Rewrite(console::WithoutLastLines(console_.Text(), 1) + "*" + console::kCrLf);
+  console_.SendEnd();
 }
 
 }  // namespace rd

@@ -1,6 +1,7 @@
 #include "device/apply_config.h"
 
 #include "device_fixture.h"
+#include "platform/text/words.h"
 
 namespace rd::test {
 namespace {
@@ -9,61 +10,68 @@ class ApplyConfigTest : public DeviceTest {
  protected:
   ConfigResult Apply(const std::string& line, std::vector<std::string> names,
                      const std::string& cmdText, std::vector<std::string> slots = {}) {
-    app_.g.gCommandLine = line;
-    app_.g.gPlaceholderValues = {};
-    for (size_t i = 0; i < slots.size(); ++i) app_.g.gPlaceholderValues[i] = slots[i];
-    lastNames_ = std::move(names);
-    return ApplyConfigCommand(app_, lastNames_, cmdText);
+    slots.resize(7);
+    last_ = ApplyConfigCommand(conn_, {std::move(names), cmdText, text::SplitAtBlanks(line),
+                                       column_, interface_, std::move(slots)});
+    return last_.result;
   }
-  std::vector<std::string> lastNames_;
+  std::string column_ = "R1";
+  std::string interface_ = "nill";
+  ConfigOutcome last_;
 };
 
 TEST_F(ApplyConfigTest, AddressInSubModeStoresPrefixedNamesWithSharedMask) {
-  app_.g.gCurrentInterface = "serial0";
+  interface_ = "serial0";
   EXPECT_EQ(Apply("ip address 172.16.0.1 255.255.255.0", {"ip_address", "dec_mask"}, "ip address",
                   {"172.16.0.1", "255.255.255.0"}),
             ConfigResult::Applied);
-  EXPECT_EQ(lastNames_, (std::vector<std::string>{"serial0_ip_address", "serial0_dec_mask"}));
   EXPECT_EQ(Cell("serial0_ip_address", "R1"), "172.16.0.1");
   EXPECT_EQ(Cell("serial0_dec_mask", "R1"), "255.255.255.0");
   EXPECT_EQ(Cell("serial0_ip_address", "R1save"), "unassigned");
   EXPECT_EQ(Cell("serial0_ip_address", "R2"), "192.168.1.2");
 }
 
-TEST_F(ApplyConfigTest, AddressHeldByAnyInterfaceIsRefusedAndNothingWritten) {
-  app_.g.gCurrentInterface = "serial0";
-  app_.g.gResponse = "nill";
-  // Held by R2's serial0, by R1's own ethernet0 (the same address typed again), by R3's serial0.
+TEST_F(ApplyConfigTest, AddressHeldByAnotherInterfaceCellIsRefusedAndNothingWritten) {
+  interface_ = "serial0";
+  // Held by R2's serial0, by R1's own ethernet0, by R3's serial0.
   for (const std::string address : {"192.168.1.2", "10.0.0.1", "192.168.1.3"}) {
     EXPECT_EQ(Apply("ip address " + address + " 255.255.0.0", {"ip_address", "dec_mask"},
                     "ip address", {address, "255.255.0.0"}),
               ConfigResult::AddressInUse)
         << address;
-    EXPECT_EQ(app_.g.gResponse, "This address is already assigned.Please choose another Address");
   }
   EXPECT_EQ(Cell("serial0_ip_address", "R1"), "unassigned");
   EXPECT_EQ(Cell("serial0_dec_mask", "R1"), "unassigned");
+
+  // The address the interface already has, typed again, is no duplicate: the cell it would
+  // write is left out of the check.
+  interface_ = "ethernet0";
+  EXPECT_EQ(Apply("ip address 10.0.0.1 255.255.0.0", {"ip_address", "dec_mask"}, "ip address",
+                  {"10.0.0.1", "255.255.0.0"}),
+            ConfigResult::Applied);
+  EXPECT_EQ(Cell("ethernet0_dec_mask", "R1"), "255.255.0.0");
+  column_ = "R2";  // but on another device the same cell is someone else's
+  EXPECT_EQ(Apply("ip address 10.0.0.1 255.255.0.0", {"ip_address", "dec_mask"}, "ip address",
+                  {"10.0.0.1", "255.255.0.0"}),
+            ConfigResult::AddressInUse);
 }
 
 TEST_F(ApplyConfigTest, OnlyEthernet0AndSerial0AddressesAreCompared) {
-  app_.g.gCurrentInterface = "ethernet0";
-  app_.g.gResponse = "nill";
+  interface_ = "ethernet0";
   EXPECT_EQ(Apply("ip address 255.255.255.0 10.0.0.2", {"ip_address", "dec_mask"}, "ip address",
                   {"255.255.255.0", "10.0.0.2"}),
             ConfigResult::Applied);
-  EXPECT_EQ(app_.g.gResponse, "nill");
   EXPECT_EQ(Cell("ethernet0_ip_address", "R1"), "255.255.255.0");
 
   // R2's vlan1 address is no row of the duplicate check.
   EXPECT_EQ(Apply("ip address 172.16.9.9 255.255.0.0", {"ip_address", "dec_mask"}, "ip address",
                   {"172.16.9.9", "255.255.0.0"}),
             ConfigResult::Applied);
-  EXPECT_EQ(app_.g.gResponse, "nill");
   EXPECT_EQ(Cell("ethernet0_ip_address", "R1"), "172.16.9.9");
 }
 
 TEST_F(ApplyConfigTest, ShutdownAndNoShutdownWriteStateAndStatusLastToFirst) {
-  app_.g.gCurrentInterface = "ethernet0";
+  interface_ = "ethernet0";
   Apply("shutdown", {"shutdown", "status"}, "shutdown");
   EXPECT_EQ(Cell("ethernet0_shutdown", "R1"), "shutdown");
   EXPECT_EQ(Cell("ethernet0_status", "R1"), "down");
@@ -86,11 +94,11 @@ TEST_F(ApplyConfigTest, SwitchKeywordsWriteEnableOrDisable) {
 }
 
 TEST_F(ApplyConfigTest, OtherTextsStoreSlotsInOrderAndStopAtAnEmptySlot) {
-  // "no ipx routing" is no keyword: it stores whatever slot 0 holds, even a value left there.
-  Apply("no ipx routing", {"ipx_routing"}, "no ipx routing", {"leftover"});
-  EXPECT_EQ(Cell("ipx_routing", "R1"), "leftover");
+  // "no ipx routing" is no keyword: it stores whatever slot 0 holds.
+  Apply("no ipx routing", {"ipx_routing"}, "no ipx routing", {"stored"});
+  EXPECT_EQ(Cell("ipx_routing", "R1"), "stored");
 
-  app_.g.gCurrentInterface = "ethernet0";
+  interface_ = "ethernet0";
   Apply("ip address", {"ip_address", "dec_mask"}, "ip address", {"", "255.0.0.0"});
   EXPECT_EQ(Cell("ethernet0_ip_address", "R1"), "10.0.0.1");
   EXPECT_EQ(Cell("ethernet0_dec_mask", "R1"), "255.255.255.0");
@@ -100,12 +108,14 @@ TEST_F(ApplyConfigTest, HostnameWritesTheRowAndRefreshesTheHostName) {
   Apply("hostname Core1", {"HostName"}, "hostname", {"Core1"});
   EXPECT_EQ(Cell("HostName", "R1"), "Core1");
   EXPECT_EQ(Cell("HostName", "R2"), "R2");
-  EXPECT_EQ(app_.g.gHostName, "Core1");
+  EXPECT_EQ(last_.hostName, "Core1");
 
-  app_.g.gDeviceColumn = "r2";  // the device column is found in any letter case
+  column_ = "r2";  // the device column is found in any letter case
   Apply("hostname Edge", {"hostname"}, "hostname", {"Edge"});
   EXPECT_EQ(Cell("HostName", "R2"), "Edge");
-  EXPECT_EQ(app_.g.gHostName, "Edge");
+  EXPECT_EQ(last_.hostName, "Edge");
+  Apply("ip routing", {"routing"}, "ip routing");
+  EXPECT_FALSE(last_.hostName);
 }
 
 TEST_F(ApplyConfigTest, DisconnectFreesTheFirstCellHoldingTheNumberInAnyColumn) {
@@ -123,29 +133,26 @@ TEST_F(ApplyConfigTest, DisconnectFreesTheFirstCellHoldingTheNumberInAnyColumn) 
   EXPECT_EQ(Cell("telnetsession_id", "R3"), "1");
 }
 
-TEST_F(ApplyConfigTest, MissingRowIsNamedInAMessageAndNothingIsWritten) {
-  app_.g.gCurrentInterface = "ethernet0";
+TEST_F(ApplyConfigTest, MissingRowIsNamedAndNothingIsWritten) {
+  interface_ = "ethernet0";
   EXPECT_EQ(
       Apply("description uplink", {"description", "colour"}, "description", {"uplink", "red"}),
       ConfigResult::MissingVariable);
-  ASSERT_EQ(services_.shown.size(), 1u);
-  EXPECT_NE(services_.shown[0].text.find("ethernet0_colour"), std::string::npos);
+  EXPECT_EQ(last_.missingVariable, "ethernet0_colour");
   EXPECT_EQ(Cell("ethernet0_description", "R1"), "nill");
 
   // A name that holds a quote is looked up literally and reported the same way.
   EXPECT_EQ(Apply("x", {"it's"}, "x", {"v"}), ConfigResult::MissingVariable);
-  EXPECT_NE(services_.shown.back().text.find("ethernet0_it's"), std::string::npos);
+  EXPECT_EQ(last_.missingVariable, "ethernet0_it's");
 }
 
 TEST_F(ApplyConfigTest, HostnameWithoutAHostNameRowWritesNothing) {
   DropRow("HostName");
-  app_.g.gHostName = "R1";
   EXPECT_EQ(Apply("hostname Core1", {"ethernet0_description"}, "hostname", {"Core1"}),
             ConfigResult::MissingVariable);
-  ASSERT_EQ(services_.shown.size(), 1u);
-  EXPECT_NE(services_.shown[0].text.find("hostname"), std::string::npos);
+  EXPECT_EQ(last_.missingVariable, "hostname");
   EXPECT_EQ(Cell("ethernet0_description", "R1"), "nill");
-  EXPECT_EQ(app_.g.gHostName, "R1");
+  EXPECT_FALSE(last_.hostName);
 }
 
 }  // namespace

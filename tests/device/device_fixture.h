@@ -1,5 +1,4 @@
-// A working folder with the three-router fixture database and an application object whose
-// console drives R1.
+// A working folder with the three-router fixture database and a connection to it.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,9 +7,6 @@
 #include <string>
 
 #include "platform/db/db.h"
-#include "platform/forms/forms.h"
-#include "platform/services/services.h"
-#include "shell/app.h"
 #include "support/device_cells.h"
 #include "support/test_workdir.h"
 
@@ -18,14 +14,9 @@ namespace rd::test {
 
 class DeviceTest : public ::testing::Test {
  protected:
-  DeviceTest() : runtime_(services_), app_(runtime_) {
+  DeviceTest() {
     work_.BuildDatabase({RD_SOURCE_DIR "/tests/device/devices.sql"});
-    app_.g.gDsnName = TestWorkdir::kDsnName;
-    app_.g.gDbPassword = TestWorkdir::kPassword;
-    app_.g.gHostName = "R1";
-    app_.g.gDeviceColumn = "R1";
-    app_.g.gCurrentInterface = "nill";
-    app_.g.gPrompt = "#";
+    conn_.Open(TestWorkdir::ConnStr());
   }
 
   // The cell of row `key` in column `column`, read straight from the database.
@@ -51,9 +42,7 @@ class DeviceTest : public ::testing::Test {
   }
 
   TestWorkdir work_;
-  services::ScriptedServices services_;
-  forms::Runtime runtime_;
-  App app_;
+  db::Connection conn_;
 };
 
 }  // namespace rd::test

@@ -20,7 +20,7 @@ TEST_F(DeviceStateTest, VariablesAreFoundByKeyAndColumnInAnyLetterCase) {
 }
 
 TEST_F(DeviceStateTest, KeysWithQuotesArePlainText) {
-  EXPECT_EQ(SqlQuoted("it's"), "'it''s'");
+  EXPECT_EQ(db::SqlQuoted("it's"), "'it''s'");
   db::Connection conn;
   conn.Open(TestWorkdir::ConnStr());
   EXPECT_EQ(ReadDeviceVariable(conn, "x' or '1'='1", "R1"), std::nullopt);
@@ -43,10 +43,64 @@ TEST_F(DeviceStateTest, RowSnapshotsKeepStoredOrderAndWorkingColumns) {
   EXPECT_THROW(rows.Require("HostName"), db::DbError);
 }
 
-TEST(SplitAtBlanks, EverySingleBlankSplits) {
-  EXPECT_EQ(SplitAtBlanks("ping  R2"), (std::vector<std::string>{"ping", "", "R2"}));
-  EXPECT_EQ(SplitAtBlanks(""), (std::vector<std::string>{""}));
-  EXPECT_EQ(WordAt(SplitAtBlanks("ping"), 1), "");
+TEST(DeviceTableLayout, KeyColumnThenSavedAndWorkingPairs) {
+  using Columns = std::vector<std::string>;
+  EXPECT_FALSE(DeviceTableLayoutFault({"Config_Variable", "R1save", "R1", "S1SAVE", "s1"}));
+  const std::pair<Columns, std::string> faults[] = {
+      {{}, "must begin with the key column Config_Variable"},
+      {{"R1save", "R1"}, "must begin with the key column Config_Variable"},
+      {{"Config_Variable"}, "has no device columns"},
+      {{"Config_Variable", "R1save", "R1", "R2"}, "has 3 device columns"},
+      {{"Config_Variable", "R1", "R1save"}, "the column \"R1\" at position 1"},
+      {{"Config_Variable", "R1save", "R1", "R2", "R2save"}, "\"R2\" at position 3"},
+      {{"Config_Variable", "R1save", "R2", "R2save", "R1"}, "\"R1save\" at position 1"},
+  };
+  for (const auto& [columns, fault] : faults) {
+    const auto found = DeviceTableLayoutFault(columns);
+    ASSERT_TRUE(found) << fault;
+    EXPECT_NE(found->find("routervariables"), std::string::npos) << *found;
+    EXPECT_NE(found->find(fault), std::string::npos) << *found;
+  }
+}
+
+TEST_F(DeviceStateTest, ResetCopiesEverySavedColumnOrNothingWhenTheLayoutIsDamaged) {
+  SetCell("HostName", "R2", "changed");
+  SetCell("ethernet0_ip_address", "R3", "10.9.9.9");
+  ResetWorkingColumns(conn_);
+  EXPECT_EQ(Cell("HostName", "R2"), "R2");
+  EXPECT_EQ(Cell("ethernet0_ip_address", "R3"), "unassigned");
+
+  // Two columns swapped: refused before anything is written.
+  SetCell("HostName", "R2", "changed");
+  db::Recordset rs;
+  rs.Open("ALTER TABLE routervariables RENAME COLUMN R3save TO tmp", conn_);
+  rs.Open("ALTER TABLE routervariables RENAME COLUMN R3 TO R3save", conn_);
+  rs.Open("ALTER TABLE routervariables RENAME COLUMN tmp TO R3", conn_);
+  try {
+    ResetWorkingColumns(conn_);
+    ADD_FAILURE() << "a damaged layout was reset";
+  } catch (const db::DbError& e) {
+    EXPECT_NE(std::string(e.what()).find("\"R3\" at position 5"), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(Cell("HostName", "R2"), "changed");
+}
+
+TEST_F(DeviceStateTest, FirstDeviceAndHostNamesComeFromTheHostNameRow) {
+  const DeviceRef first = FirstDevice(conn_);
+  EXPECT_EQ(first.hostName, "R1");
+  EXPECT_EQ(first.column, "R1");
+  SetCell("HostName", "R3", "R2");
+  EXPECT_EQ(DeviceHostNames(conn_), (std::vector<std::string>{"R1", "R2", "R2"}));
+  EXPECT_EQ(ColumnOfHost(conn_, "R2"), "R2");  // the first of two alike
+  EXPECT_EQ(ColumnOfHost(conn_, "r1"), std::nullopt);
+  DropRow("HostName");
+  try {
+    FirstDevice(conn_);
+    ADD_FAILURE() << "no HostName row, yet a first device";
+  } catch (const db::DbError& e) {
+    EXPECT_NE(std::string(e.what()).find("has no HostName row"), std::string::npos);
+  }
+  EXPECT_TRUE(DeviceHostNames(conn_).empty());
 }
 
 }  // namespace

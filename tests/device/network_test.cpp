@@ -10,23 +10,26 @@ namespace rd::test {
 namespace {
 
 const std::string kUnreachableR3 = "Trying R3\r\n% Destination unreachable; gateway or host down";
+const std::string kOpenedFromR1 = "Trying R1...Open\r\n\r\nUser Access Verification\r\n";
 
 class NetworkTest : public DeviceTest {
  protected:
-  bool Reaches(const std::string& target) { return CheckReachability(app_, target).reachable; }
-  void At(const std::string& device) {
-    app_.g.gHostName = device;
-    app_.g.gDeviceColumn = device;
+  Reachability From(const std::string& own, const std::string& target) {
+    return CheckReachability(conn_, own, target);
   }
-  void Type(const std::string& line) { app_.g.gCommandLine = line; }
+  bool Reaches(const std::string& target) { return From(own_, target).reachable; }
+  TelnetResult Telnet(const std::string& from, const std::string& target, int16_t last = 0) {
+    return TelnetToHost(conn_, {from, from}, last, target);
+  }
+  std::string own_ = "R1";
 };
 
 TEST_F(NetworkTest, TargetsByNameAndAddressNeedTheirInterfaceUp) {
-  const Reachability r2 = CheckReachability(app_, "R2");
+  const Reachability r2 = From("R1", "R2");
   EXPECT_TRUE(r2.reachable);
   EXPECT_EQ(r2.column, "R2");
   EXPECT_EQ(r2.interfaceKey, "ethernet0_ip_address");
-  EXPECT_EQ(CheckReachability(app_, "192.168.1.2").interfaceKey, "serial0_ip_address");
+  EXPECT_EQ(From("R1", "192.168.1.2").interfaceKey, "serial0_ip_address");
   EXPECT_TRUE(Reaches("R1"));
   EXPECT_TRUE(Reaches("10.0.0.1"));
 
@@ -43,7 +46,7 @@ TEST_F(NetworkTest, TargetsByNameAndAddressNeedTheirInterfaceUp) {
 
   // An address held twice: rows in stored order come before columns.
   SetCell("ethernet0_ip_address", "R3", "192.168.1.2");
-  const Reachability twice = CheckReachability(app_, "192.168.1.2");
+  const Reachability twice = From("R1", "192.168.1.2");
   EXPECT_EQ(twice.column, "R3");
   EXPECT_EQ(twice.interfaceKey, "ethernet0_ip_address");
 }
@@ -62,134 +65,78 @@ TEST_F(NetworkTest, OwnDeviceWithoutRoutingOrKnownNameReachesNothing) {
   EXPECT_FALSE(Reaches("R1"));
   EXPECT_FALSE(Reaches("R2"));
   SetCell("routing", "R1", "enable");
-  app_.g.gHostName = "Nobody";
-  EXPECT_FALSE(Reaches("R2"));
+  EXPECT_FALSE(From("Nobody", "R2").reachable);
   // Two devices named alike: the lower working column is the own device.
   SetCell("HostName", "R3", "R1");
-  app_.g.gHostName = "R1";
   EXPECT_TRUE(Reaches("R2"));
 }
 
 TEST_F(NetworkTest, PingGivesTheTranscriptOrTheFailureTextAndChangesNothing) {
-  app_.g.gPrompt = ">";
-  Type("ping R2");
-  PingHost(app_);
-  EXPECT_EQ(app_.g.gResponse,
+  EXPECT_EQ(PingHost(conn_, "R1", "R2"),
             "\r\nType escape sequence to abort.\r\n"
             "Sending 5,100-byte ICMP Echos to  R2 ,\r\n"
             "Timeout is 2 seconds:\r\n"
             " !!!!! \r\n"
             "Success rate is 100 percent (5/5), round-trip min/avg/max = 6/6/6 ms");
-  Type("ping R3");
-  PingHost(app_);
-  EXPECT_EQ(app_.g.gResponse, kUnreachableR3);
-  EXPECT_EQ(app_.g.gPrompt, ">");
-  EXPECT_EQ(app_.g.gDeviceColumn, "R1");
+  EXPECT_EQ(PingHost(conn_, "R1", "R3"), kUnreachableR3);
   EXPECT_EQ(Cell("telnetsession_id", "R2"), "nill");
 }
 
-TEST_F(NetworkTest, TelnetSwitchesToTheTargetAndArmsItsVtyPassword) {
-  app_.g.gPrompt = ">";
-  Type("telnet 10.0.0.2");
-  TelnetToHost(app_);
-  const Module1& g = app_.g;
-  EXPECT_EQ(g.gResponse, "Trying R1...Open\r\n\r\nUser Access Verification\r\n");
-  EXPECT_EQ(g.gPrompt, ">");
-  EXPECT_EQ(g.gSavedHostName, "R1");
-  EXPECT_EQ(g.gSavedDeviceColumn, "R1");
-  EXPECT_EQ(g.gHostName, "R2");
-  EXPECT_EQ(g.gDeviceColumn, "R2");
-  EXPECT_EQ(g.gVtyPassword, "cisco");
-  EXPECT_EQ(g.gPasswordLength, 5);
-  EXPECT_EQ(g.gPasswordPrompt, "password:");
-  EXPECT_TRUE(g.gPasswordMode);
-  EXPECT_EQ(g.gPwdChars.size(), 6u);
-  EXPECT_TRUE(g.gTelnetLoginPending);
+TEST_F(NetworkTest, TelnetReachesTheTargetWithItsVtyPasswordAndSessionNumber) {
+  const TelnetResult r2 = Telnet("R1", "10.0.0.2");
+  EXPECT_EQ(r2.response, kOpenedFromR1);
+  ASSERT_TRUE(r2.target);
+  EXPECT_EQ(r2.target->hostName, "R2");
+  EXPECT_EQ(r2.target->column, "R2");
+  EXPECT_EQ(r2.vtyPassword, "cisco");
+  EXPECT_EQ(r2.sessionNumber, 1);
   EXPECT_EQ(Cell("telnetsession_id", "R2"), "1");
+
+  // Without a vty password there is nothing to ask.
+  const TelnetResult r1 = Telnet("R2", "R1");
+  EXPECT_EQ(r1.response, "Trying R2...Open\r\n\r\nUser Access Verification\r\n");
+  EXPECT_EQ(r1.target->hostName, "R1");
+  EXPECT_EQ(r1.vtyPassword, "nill");
 }
 
-TEST_F(NetworkTest, TelnetWithoutVtyPasswordLeavesTheLoginAlone) {
-  At("R2");
-  Type("telnet R1");
-  TelnetToHost(app_);
-  EXPECT_EQ(app_.g.gResponse, "Trying R2...Open\r\n\r\nUser Access Verification\r\n");
-  EXPECT_EQ(app_.g.gHostName, "R1");
-  EXPECT_EQ(app_.g.gVtyPassword, "nill");
-  EXPECT_FALSE(app_.g.gPasswordMode);
-  EXPECT_FALSE(app_.g.gTelnetLoginPending);
+TEST_F(NetworkTest, FailedTelnetSwitchesNothing) {
+  const TelnetResult r3 = Telnet("R1", "R3");
+  EXPECT_EQ(r3.response, kUnreachableR3);
+  EXPECT_FALSE(r3.target);
+  EXPECT_FALSE(r3.sessionNumber);
+  EXPECT_EQ(Cell("telnetsession_id", "R3"), "nill");
 }
 
-TEST_F(NetworkTest, FailedTelnetGivesPrivilegedPromptAndKeepsTheDevice) {
-  app_.g.gPrompt = ">";
-  Type("telnet R3");
-  TelnetToHost(app_);
-  EXPECT_EQ(app_.g.gResponse, kUnreachableR3);
-  EXPECT_EQ(app_.g.gPrompt, "#");
-  EXPECT_EQ(app_.g.gHostName, "R1");
-  EXPECT_EQ(app_.g.gDeviceColumn, "R1");
-  EXPECT_EQ(app_.g.gSavedDeviceColumn, "");
-  EXPECT_FALSE(app_.g.gPasswordMode);
-}
-
-TEST_F(NetworkTest, TelnetOrResumeWithARowMissingLeavesTheConsoleAlone) {
-  app_.g.gPrompt = ">";
-  app_.g.gResponse = "nill";
-  for (const char* key : {"telnetsession_id", "linevty_pass"}) {
-    DropRow(key);
-    Type("telnet R2");
-    EXPECT_THROW(TelnetToHost(app_), db::DbError) << key;
-    EXPECT_EQ(app_.g.gResponse, "nill");
-    EXPECT_EQ(app_.g.gHostName, "R1");
-    EXPECT_EQ(app_.g.gDeviceColumn, "R1");
-    EXPECT_EQ(app_.g.gSavedDeviceColumn, "");
-    EXPECT_FALSE(app_.g.gPasswordMode);
-  }
-  EXPECT_EQ(app_.g.gTelnetSessionCount, 0);
+TEST_F(NetworkTest, TelnetWithARowMissingWritesNothing) {
+  DropRow("linevty_pass");
+  EXPECT_THROW(Telnet("R1", "R2"), db::DbError);
+  EXPECT_EQ(Cell("telnetsession_id", "R2"), "nill");
+  DropRow("telnetsession_id");
+  EXPECT_THROW(Telnet("R1", "R2"), db::DbError);
 }
 
 TEST_F(NetworkTest, SessionNumbersAreKeptPerDeviceAndResumeSwitchesBack) {
-  Type("telnet R2");
-  TelnetToHost(app_);
-  At("R1");
-  TelnetToHost(app_);
+  EXPECT_EQ(Telnet("R1", "R2", 0).sessionNumber, 1);
+  EXPECT_FALSE(Telnet("R1", "R2", 1).sessionNumber);  // R2 keeps its number
   EXPECT_EQ(Cell("telnetsession_id", "R2"), "1");
-  EXPECT_EQ(app_.g.gTelnetSessionCount, 1);
-
-  Type("telnet R1");
-  TelnetToHost(app_);  // from R2
+  EXPECT_EQ(Telnet("R2", "R1", 1).sessionNumber, 2);
   EXPECT_EQ(Cell("telnetsession_id", "R1"), "2");
-  EXPECT_EQ(app_.g.gSavedDeviceColumn, "R2");
 
-  app_.g.gPrompt = "(config)#";
-  Type("resume 1");
-  ResumeTelnetSession(app_);
-  EXPECT_EQ(app_.g.gDeviceColumn, "R2");
-  EXPECT_EQ(app_.g.gHostName, "R2");
-  EXPECT_EQ(app_.g.gResponse, "nill");
-  EXPECT_EQ(app_.g.gPrompt, ">");
-  EXPECT_EQ(app_.g.gSavedDeviceColumn, "R2");
+  const auto resumed = ResumeTelnetSession(conn_, "1");
+  ASSERT_TRUE(resumed);
+  EXPECT_EQ(resumed->column, "R2");
+  EXPECT_EQ(resumed->hostName, "R2");
 }
 
-TEST_F(NetworkTest, ResumeWithAnUnknownNumberChangesNothing) {
-  app_.g.gPrompt = "#";
-  app_.g.gResponse = "null";
-  Type("resume 7");
-  ResumeTelnetSession(app_);
-  EXPECT_EQ(app_.g.gDeviceColumn, "R1");
-  EXPECT_EQ(app_.g.gPrompt, "#");
-  EXPECT_EQ(app_.g.gResponse, "null");
+TEST_F(NetworkTest, ResumeFindsSessionNumbersAndHostNamesOnly) {
+  EXPECT_FALSE(ResumeTelnetSession(conn_, "7"));
   // Host names are searched too: a device whose host name is the typed text matches.
-  Type("resume R3");
-  ResumeTelnetSession(app_);
-  EXPECT_EQ(app_.g.gDeviceColumn, "R3");
+  EXPECT_EQ(ResumeTelnetSession(conn_, "R3")->column, "R3");
 
-  // A session number found, but no host-name row to switch to: the console stays.
+  // A session number found, but no host-name row to switch to.
   SetCell("telnetsession_id", "R2", "1");
   DropRow("HostName");
-  Type("resume 1");
-  EXPECT_THROW(ResumeTelnetSession(app_), db::DbError);
-  EXPECT_EQ(app_.g.gDeviceColumn, "R3");
-  EXPECT_EQ(app_.g.gHostName, "R3");
+  EXPECT_THROW(ResumeTelnetSession(conn_, "1"), db::DbError);
 }
 
 }  // namespace

@@ -12,16 +12,11 @@ namespace {
 
 class ShowOutputTest : public DeviceTest {
  protected:
-  ShowOutputTest() {
-    app_.g.gStartHour = 10;
-    app_.g.gStartMinute = 30;
-    services_.clock = {11, 31};
-  }
   std::string Show(const std::string& cmd) {
-    app_.g.gShowOutput.clear();
-    ShowCommandOutput(app_, cmd);
-    return app_.g.gShowOutput;
+    return ShowCommandOutput(conn_, device_, history_, cmd);
   }
+  TemplateDevice device_{"R1", "61"};
+  std::vector<std::string> history_;
 };
 
 TEST_F(ShowOutputTest, ReferencesAreFilledFromTheCurrentDevice) {
@@ -36,10 +31,8 @@ TEST_F(ShowOutputTest, ReferencesAreFilledFromTheCurrentDevice) {
             "Ethernet0 is up , line protocol is up\r\n"
             "  Internet address is 10.0.0.1 mask 255.255.255.0\r\n"
             "  Description: nill\r\n");
-  EXPECT_TRUE(app_.g.gShowReady);
-  EXPECT_FALSE(app_.g.gMorePending);
 
-  app_.g.gDeviceColumn = "R2";
+  device_.column = "R2";
   EXPECT_NE(Show("show interfaces").find("10.0.0.2"), std::string::npos);
 }
 
@@ -52,7 +45,6 @@ TEST_F(ShowOutputTest, BlocksAreChosenByExactHeadAndRepeatedHeadsAllPrint) {
   EXPECT_EQ(Show("show version"), "first\r\nsecond\r\n");
   EXPECT_EQ(Show("show clock"), "show version\r\n");
   EXPECT_EQ(Show("show flash"), "");
-  EXPECT_TRUE(app_.g.gShowReady);
 }
 
 TEST_F(ShowOutputTest, UptimeEndsALineAndOtherwiseIsAnOrdinaryRow) {
@@ -70,46 +62,26 @@ TEST_F(ShowOutputTest, MultiLineValuesPrintOneLinePerStoredLine) {
   WriteTemplate("show startup-config\r\nUsing 10 bytes\r\n$startup-config\r\nend\r\n\r\n");
   EXPECT_EQ(Show("show startup-config"), "Using 10 bytes\r\nhostname R1\r\n!\r\nend\r\n");
 
-  std::ifstream scratch("test1.txt", std::ios::binary);
+  std::ifstream scratch(ShowScratchFile(), std::ios::binary);
   std::stringstream text;
   text << scratch.rdbuf();
   EXPECT_EQ(text.str(), "Using 10 bytes\r\n\r\nhostname R1\r\n\r\n!\r\n\r\nend\r\n\r\n\r\n");
 }
 
-TEST_F(ShowOutputTest, TwentyFiveLinesArmTheMorePagerAndTwentyFourDoNot) {
-  std::string block24 = "show a\r\n", block25 = "show b\r\n";
-  for (int i = 0; i < 24; ++i) block24 += "line\r\n";
-  for (int i = 0; i < 25; ++i) block25 += "line\r\n";
-  WriteTemplate(block24 + "\r\n" + block25 + "\r\n");
-  Show("show a");
-  EXPECT_FALSE(app_.g.gMorePending);
-  Show("show b");
-  EXPECT_TRUE(app_.g.gMorePending);
+TEST_F(ShowOutputTest, HistoryListsTheEntriesInsteadOfTheTemplate) {
+  WriteTemplate("show history\r\nfrom the template\r\n\r\n");
+  history_ = {"enable", "conf t", "show version"};
+  EXPECT_EQ(Show("show history"), "enable\r\nconf t\r\nshow version\r\n");
 }
 
-TEST_F(ShowOutputTest, HistoryListsFilledSlotsAfterWhatTheBufferHeld) {
-  app_.g.gHistory[1] = "enable";
-  app_.g.gHistory[2] = "conf t";
-  app_.g.gHistory[5] = "show version";
-  app_.g.gShowOutput = "kept\r\n";
-  ShowCommandOutput(app_, "show history");
-  EXPECT_EQ(app_.g.gShowOutput, "kept\r\nenable\r\nconf t\r\nshow version\r\n");
-  EXPECT_TRUE(app_.g.gShowReady);
-}
-
-TEST_F(ShowOutputTest, UptimeCountsMinutesSinceTheStartThroughMidnight) {
+TEST(RouterUptime, CountsMinutesSinceTheStartThroughMidnight) {
   const std::pair<services::Clock, std::string> cases[] = {
       {{11, 29}, "59"}, {{11, 30}, "60"}, {{11, 31}, "61"}, {{12, 45}, "135"}, {{10, 30}, "0"}};
   for (const auto& [clock, minutes] : cases) {
-    services_.clock = clock;
-    EXPECT_EQ(GetRouterUptime(app_), minutes) << clock.hour << ":" << clock.minute;
+    EXPECT_EQ(GetRouterUptime(clock, 10, 30), minutes) << clock.hour << ":" << clock.minute;
   }
-  app_.g.gStartHour = 23;
-  app_.g.gStartMinute = 50;
-  services_.clock = {0, 10};
-  EXPECT_EQ(GetRouterUptime(app_), "20");
-  services_.clock = {23, 49};
-  EXPECT_EQ(GetRouterUptime(app_), "1439");
+  EXPECT_EQ(GetRouterUptime({0, 10}, 23, 50), "20");
+  EXPECT_EQ(GetRouterUptime({23, 49}, 23, 50), "1439");
 }
 
 TEST_F(ShowOutputTest, CopyStoresTheFilledRunningConfigAndShowPrintsIt) {
@@ -123,18 +95,17 @@ TEST_F(ShowOutputTest, CopyStoresTheFilledRunningConfigAndShowPrintsIt) {
       "show startup-config\r\n"
       "$startup-config\r\n"
       "\r\n");
-  CopyRunningToStartup(app_);
+  CopyRunningToStartup(conn_, device_);
   EXPECT_EQ(Cell("startup-config", "R1"), "\r\n!\r\nhostname R1\r\n10.0.0.1\r\n");
   EXPECT_EQ(Cell("startup-config", "R1save"), "nill");
   EXPECT_EQ(Cell("startup-config", "R2"), "nill");
   EXPECT_EQ(Show("show startup-config"), "!\r\nhostname R1\r\n10.0.0.1\r\n");
 
-  app_.g.gResponse = "nill";
-  EraseStartupConfig(app_, "startup-config");
+  EraseStartupConfig(conn_, "R1", "startup-config");
   EXPECT_EQ(Cell("startup-config", "R1"), "%% Non-volatile configuration memory is not present");
   EXPECT_EQ(Cell("startup-config", "R2"), "nill");
   EXPECT_EQ(Show("show startup-config"), "%% Non-volatile configuration memory is not present\r\n");
-  EXPECT_EQ(app_.g.gResponse, "nill");
+  EXPECT_THROW(EraseStartupConfig(conn_, "R1", "no_such_row"), db::DbError);
 }
 
 TEST_F(ShowOutputTest, CopyTakesTheLinesAfterTheFirstRunningConfigLineWhereverItStands) {
@@ -149,26 +120,33 @@ TEST_F(ShowOutputTest, CopyTakesTheLinesAfterTheFirstRunningConfigLineWhereverIt
       "block\r\n"
       "\r\n");
   EXPECT_EQ(Show("show running-config"), "block\r\n");
-  CopyRunningToStartup(app_);
+  CopyRunningToStartup(conn_, device_);
   EXPECT_EQ(Cell("startup-config", "R1"), "\r\nhostname R1\r\n");
 
   // A template without the line leaves the row alone.
   WriteTemplate("show version\r\nv\r\n\r\n");
-  EXPECT_THROW(CopyRunningToStartup(app_), std::runtime_error);
+  EXPECT_THROW(CopyRunningToStartup(conn_, device_), std::runtime_error);
   EXPECT_EQ(Cell("startup-config", "R1"), "\r\nhostname R1\r\n");
 }
 
 TEST_F(ShowOutputTest, MissingReferenceRowOrTemplateFailsLoudly) {
   WriteTemplate("show x\r\nvalue $no_such_row\r\n\r\n");
   EXPECT_THROW(Show("show x"), db::DbError);
-  std::filesystem::remove("test1.txt");
-  std::filesystem::create_directory("test1.txt");  // the scratch file cannot be written
+  std::filesystem::remove(ShowScratchFile());
+  std::filesystem::create_directory(ShowScratchFile());  // the scratch file cannot be written
   WriteTemplate("show x\r\nvalue\r\n\r\n");
   EXPECT_THROW(Show("show x"), std::runtime_error);
-  std::filesystem::remove("test1.txt");
+  std::filesystem::remove(ShowScratchFile());
   std::filesystem::remove("showcommands.txt");
   EXPECT_THROW(Show("show x"), std::runtime_error);
-  EXPECT_THROW(CopyRunningToStartup(app_), std::runtime_error);
+  EXPECT_THROW(CopyRunningToStartup(conn_, device_), std::runtime_error);
+}
+
+TEST_F(ShowOutputTest, TheScratchFileLivesInTheTemporaryFolderNotTheWorkingOne) {
+  WriteTemplate("show x\r\nvalue\r\n\r\n");
+  EXPECT_EQ(Show("show x"), "value\r\n");
+  EXPECT_FALSE(std::filesystem::exists("test1.txt"));
+  EXPECT_EQ(ShowScratchFile().parent_path(), std::filesystem::temp_directory_path());
 }
 
 }  // namespace

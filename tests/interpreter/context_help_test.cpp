@@ -1,18 +1,25 @@
-// "?" after typed words: the console text before and after, and the state left for re-typing.
+// "?" after typed words: the listing (shown as the console prints it under the typed line) and
+// the words left for re-typing.
 #include "interpreter/context_help.h"
 
-#include "help_fixture.h"
+#include "interpreter_fixture.h"
 
 namespace rd::test {
 namespace {
 
-class ContextHelpTest : public HelpTest {
+class ContextHelpTest : public InterpreterTest {
  protected:
-  // The console after "?" on `typed`, typed after the prompt of mode `prompt`.
+  // The console after "?" on `typed`, typed after the prompt of mode `prompt`: the typed line,
+  // the listing and a fresh prompt.
   std::string Help(const std::string& prompt, const std::string& typed) {
-    return Screen(prompt, "R1" + prompt + typed, [&] { ShowContextHelp(app_, typed); });
+    g.gPrompt = prompt;
+    db::Connection conn;
+    conn.Open(TestWorkdir::ConnStr());
+    help_ = ShowContextHelp(conn, g, typed);
+    return "R1" + prompt + typed + "\r\n" + help_.text + "\r\nR1" + prompt;
   }
   static std::string Pad(int blanks) { return std::string(blanks, ' '); }
+  HelpListing help_;
 };
 
 TEST_F(ContextHelpTest, PartialFirstWordListsItsCompletionsInTableOrder) {
@@ -25,12 +32,9 @@ TEST_F(ContextHelpTest, PartialFirstWordListsItsCompletionsInTableOrder) {
                 Pad(15) +
                 "Configure speed operation.\r\n"
                 "R1(config-if)#");
-  EXPECT_EQ(console_->keyCodes, std::vector<int16_t>{forms::vbKeyUp});
-  EXPECT_TRUE(g.gSyntheticUp);
-  EXPECT_TRUE(g.gHelpRedrawPending);
-  EXPECT_EQ(g.gHelpWords, std::vector<std::string>{"s"});
-  EXPECT_EQ(g.gHelpWordCount, 0);
-  EXPECT_FALSE(g.gHelpTrailingSpace);
+  EXPECT_EQ(help_.words, std::vector<std::string>{"s"});
+  EXPECT_EQ(help_.lastWord, 0);
+  EXPECT_FALSE(help_.trailingSpace);
 }
 
 TEST_F(ContextHelpTest, WordAndBlankListTheChildrenWithTheirHelp) {
@@ -49,9 +53,9 @@ TEST_F(ContextHelpTest, WordAndBlankListTheChildrenWithTheirHelp) {
                 Pad(18) +
                 "IP information\r\n"
                 "R1#");
-  EXPECT_TRUE(g.gHelpTrailingSpace);
-  EXPECT_EQ(g.gHelpWords, (std::vector<std::string>{"show", ""}));
-  EXPECT_EQ(g.gHelpWordCount, 0);
+  EXPECT_TRUE(help_.trailingSpace);
+  EXPECT_EQ(help_.words, (std::vector<std::string>{"show", ""}));
+  EXPECT_EQ(help_.lastWord, 0);
 }
 
 TEST_F(ContextHelpTest, ShowInterfacesMayEndThere) {
@@ -59,12 +63,12 @@ TEST_F(ContextHelpTest, ShowInterfacesMayEndThere) {
                               "Serial\r\n<carriage Return>\r\nR1#";
   EXPECT_EQ(Help("#", "show interfaces "), "R1#show interfaces " + listing);
   EXPECT_EQ(Help("#", "sh int "), "R1#sh int " + listing);
-  EXPECT_EQ(g.gHelpWordCount, 1);
+  EXPECT_EQ(help_.lastWord, 1);
 }
 
 TEST_F(ContextHelpTest, CompleteCommandListsCarriageReturnAndDropsTheBlank) {
   EXPECT_EQ(Help("#", "disable "), "R1#disable \r\n<carriage return>\r\nR1#");
-  EXPECT_FALSE(g.gHelpTrailingSpace);
+  EXPECT_FALSE(help_.trailingSpace);
   EXPECT_EQ(Help("#", "show history "), "R1#show history \r\n<carriage return>\r\nR1#");
 }
 
@@ -91,8 +95,8 @@ TEST_F(ContextHelpTest, PlaceholderCompletionsAndOneNotFoundPerRefusingCandidate
             "R1#ping 10.0.0.1\r\n<A.B.C.D>" + Pad(11) + "Ping destination address\r\nR1#");
   EXPECT_EQ(Help("#", "ping R2"), "R1#ping R2\r\nCommand Not Found\r\n<WORD>" + Pad(14) +
                                       "Ping destination host name\r\nR1#");
-  EXPECT_EQ(g.gPlaceholderCount, 1);  // reset before each evaluation
-  EXPECT_EQ(g.gPlaceholderValues[0], "R2");
+  EXPECT_EQ(help_.placeholders.count, 1);  // reset before each evaluation
+  EXPECT_EQ(help_.placeholders.values[0], "R2");
   EXPECT_EQ(Help("#", "ping 10.0"),
             "R1#ping 10.0\r\nCommand Not Found\r\nCommand Not Found\r\nR1#");
 }
@@ -152,7 +156,7 @@ TEST_F(ContextHelpTest, OddLinesListLikeAnyOther) {
   EXPECT_EQ(Help("#", "sh \xFF\xC3\xA9 "), "R1#sh \xFF\xC3\xA9 \r\n\r\nR1#");
   const std::string blanks(300, ' ');  // far past the depth of the tree
   EXPECT_EQ(Help("#", blanks), "R1#" + blanks + "\r\n\r\nR1#");
-  EXPECT_EQ(g.gHelpWordCount, 299);
+  EXPECT_EQ(help_.lastWord, 299);
 }
 
 TEST_F(ContextHelpTest, DepthLimits) {
@@ -163,21 +167,22 @@ TEST_F(ContextHelpTest, DepthLimits) {
   // Past the depth of the tree nothing is listed, but the words are still re-typed.
   EXPECT_EQ(Help("(config)#", "deep d1 d2 d3 d4 d5 d6 d7 d8 d9 "),
             "R1(config)#deep d1 d2 d3 d4 d5 d6 d7 d8 d9 \r\n\r\nR1(config)#");
-  EXPECT_TRUE(g.gHelpTrailingSpace);
+  EXPECT_TRUE(help_.trailingSpace);
   EXPECT_EQ(Help("(config)#", "deep d1 d2 d3 d4 d5 d6 d7 d8 d9 d10"),
             "R1(config)#deep d1 d2 d3 d4 d5 d6 d7 d8 d9 d10\r\n\r\nR1(config)#");
-  EXPECT_EQ(g.gHelpWordCount, 10);
+  EXPECT_EQ(help_.lastWord, 10);
 }
 
-TEST_F(ContextHelpTest, HelpChangesNoStateOfTheCommand) {
-  g.gResponse = "kept";
-  g.gCurrentInterface = "ethernet0";
+TEST_F(ContextHelpTest, HelpWritesNoDeviceState) {
   Help("(config)#", "hostname R9 ");
-  EXPECT_EQ(g.gPrompt, "(config)#");
-  EXPECT_EQ(g.gResponse, "kept");
-  EXPECT_EQ(g.gCurrentInterface, "ethernet0");
-  EXPECT_EQ(g.gHostName, "R1");
   EXPECT_EQ(Var("HostName"), "R1");
+}
+
+TEST_F(ContextHelpTest, PlaceholdersTypedAsListedAreJudgedByTheirRule) {
+  // "<A.B.C.D>" is no address: nothing follows it. "<WORD>" is a word like any other.
+  EXPECT_EQ(Help("#", "ping <A.B.C.D> "), "R1#ping <A.B.C.D> \r\nCommand Not Found\r\nR1#");
+  EXPECT_EQ(Help("#", "ping <"), "R1#ping <\r\nCommand Not Found\r\n<WORD>" + Pad(14) +
+                                     "Ping destination host name\r\nR1#");
 }
 
 }  // namespace

@@ -8,15 +8,19 @@ namespace {
 
 class EvalSyntaxTest : public InterpreterTest {
  protected:
+  // Judges `word` with the line g.gCommandLine on device g.gDeviceColumn.
   bool Eval(const std::string& syntax, const std::string& word) {
-    return EvalSyntax(app_, syntax, word);
+    db::Connection conn;
+    conn.Open(TestWorkdir::ConnStr());
+    return EvalSyntax(conn, {g.gCommandLine, g.gDeviceColumn}, slots_, syntax, word);
   }
   // Evaluates on an empty slot list and returns what was stored.
   std::vector<std::string> Stored(const std::string& syntax, const std::string& word) {
-    g.gPlaceholderCount = 0;
+    slots_.count = 0;
     Eval(syntax, word);
-    return {g.gPlaceholderValues.begin(), g.gPlaceholderValues.begin() + g.gPlaceholderCount};
+    return {slots_.values.begin(), slots_.values.begin() + slots_.count};
   }
+  interp::PlaceholderSlots slots_;
   using Strings = std::vector<std::string>;
 };
 
@@ -36,7 +40,7 @@ TEST_F(EvalSyntaxTest, AddressPartsThatAreNoNumberAreRefused) {
   for (const char* word : {"10..0.1", "10.0.0.", ".10.0.0", "a.b.c.d", "10.0.0.1x", "", "..."}) {
     EXPECT_FALSE(Eval("<A.B.C.D>", word)) << word;
   }
-  EXPECT_EQ(g.gPlaceholderCount, 0);
+  EXPECT_EQ(slots_.count, 0);
 }
 
 TEST_F(EvalSyntaxTest, WordIsStoredEvenWhenRefused) {
@@ -109,7 +113,7 @@ TEST_F(EvalSyntaxTest, NumericRulesRefuseTextThatIsNoNumber) {
       EXPECT_FALSE(Eval(syntax, word)) << syntax << " " << word;
     }
   }
-  EXPECT_EQ(g.gPlaceholderCount, 0);
+  EXPECT_EQ(slots_.count, 0);
 }
 
 TEST_F(EvalSyntaxTest, KeywordSetsIgnoreCase) {
@@ -142,16 +146,16 @@ TEST_F(EvalSyntaxTest, UnlistedOrRulelessPlaceholdersAreRefused) {
   EXPECT_FALSE(Eval("<word>", "R1"));    // the text is compared exactly
   Build("DELETE FROM tblevalsyntax WHERE syntax = '<WORD>';");
   EXPECT_FALSE(Eval("<WORD>", "R1"));
-  EXPECT_EQ(g.gPlaceholderCount, 0);
+  EXPECT_EQ(slots_.count, 0);
 }
 
 TEST_F(EvalSyntaxTest, ValuesFillTheSlotsInOrderAndAnEighthIsDropped) {
-  g.gPlaceholderCount = 0;
+  slots_.count = 0;
   for (int i = 1; i <= 8; ++i) EXPECT_TRUE(Eval("<ANUM>", std::to_string(i)));
-  EXPECT_EQ(g.gPlaceholderCount, 7);
-  EXPECT_EQ(g.gPlaceholderValues, (std::array<std::string, 7>{"1", "2", "3", "4", "5", "6", "7"}));
+  EXPECT_EQ(slots_.count, 7);
+  EXPECT_EQ(slots_.values, (std::array<std::string, 7>{"1", "2", "3", "4", "5", "6", "7"}));
   EXPECT_FALSE(Eval("<WORD>", "9x"));  // refused and, the slots being full, not stored either
-  EXPECT_EQ(g.gPlaceholderCount, 7);
+  EXPECT_EQ(slots_.count, 7);
 }
 
 }  // namespace

@@ -40,11 +40,15 @@ class InterpreterTest : public ::testing::Test {
     g.gResponse = "before";
   }
 
-  // Enter on `line` in mode `prompt`.
+  // Enter on `line` in mode `prompt`: the line is read and what it did published, as the
+  // console does.
   void Enter(const std::string& prompt, const std::string& line) {
     g.gPrompt = prompt;
     g.gCommandLine = line;
-    RunRouterCommand(app_);
+    db::Connection conn;
+    conn.Open(TestWorkdir::ConnStr());
+    last_ = RunRouterCommand(conn, g, svc_.clock);
+    interp::ApplyLineResult(last_, g);
   }
 
   std::string Verdict() const { return CommandVerdict(g); }
@@ -55,6 +59,7 @@ class InterpreterTest : public ::testing::Test {
   }
 
   TestWorkdir work_;
+  interp::LineResult last_;
   services::ScriptedServices svc_;
   forms::Runtime rt_{svc_};
   App app_{rt_};

@@ -186,6 +186,23 @@ TEST_F(MultiWordTest, ValuesOfOneLineFillTheSlotsInWordOrder) {
   EXPECT_EQ(g.gPrompt, "(config)#");
 }
 
+TEST_F(MultiWordTest, PlaceholdersTypedAsListedAreJudgedByTheirRuleAndNoOldValueIsWritten) {
+  Enter("(config)#", "hostname Core1");
+  Enter("(config-if)#", "ip address 10.9.9.9 255.255.255.0");  // leaves two values behind
+  // "<A.B.C.D>" is no address, so nothing is written from an earlier line.
+  g.gCurrentInterface = "serial0";
+  Enter("(config-if)#", "ip address <A.B.C.D> <A.B.C.D>");
+  EXPECT_EQ(Verdict(), "Command Not Found");
+  EXPECT_EQ(Var("serial0_ip_address"), "unassigned");
+  // "<WORD>" is a word like any other: the secret is the typed text, not the old host name.
+  g.gCurrentInterface = "nill";
+  Enter("(config)#", "enable secret <WORD>");
+  EXPECT_EQ(Verdict(), "ran");
+  EXPECT_EQ(Var("secret_password"), "<WORD>");
+  EXPECT_EQ(g.gPlaceholderValues[0], "<WORD>");
+  EXPECT_EQ(g.gPlaceholderValues[1], "255.255.255.0");  // old slots stay, but are not written
+}
+
 TEST_F(MultiWordTest, EighthValueOfALineIsDropped) {
   Enter("(config)#", "many a b c d e f g h");
   EXPECT_EQ(Verdict(), "ran");
@@ -211,7 +228,7 @@ TEST_F(MultiWordTest, AddressHeldByAnotherInterfaceIsRefused) {
   g.gCurrentInterface = "serial0";
   Enter("(config-if)#", "ip address 10.0.0.2 255.255.255.0");
   EXPECT_EQ(Verdict(), "ran");
-  EXPECT_EQ(g.gResponse, "This address is already assigned.Please choose another Address");
+  EXPECT_EQ(last_.config.result, ConfigResult::AddressInUse);
   EXPECT_EQ(Var("serial0_ip_address"), "unassigned");
 }
 
@@ -239,12 +256,11 @@ TEST_F(MultiWordTest, QuoteInAValueIsStoredAsTyped) {
   EXPECT_EQ(Var("enable_password"), "it's");
 }
 
-TEST_F(MultiWordTest, MissingVariableIsNamedAndTheResponseDropped) {
+TEST_F(MultiWordTest, MissingVariableIsNamed) {
   Build("DELETE FROM routervariables WHERE Config_Variable = 'ipx_routing';");
   Enter("(config)#", "ipx routing");
-  ASSERT_EQ(svc_.shown.size(), 1u);
-  EXPECT_NE(svc_.shown[0].text.find("ipx_routing"), std::string::npos) << svc_.shown[0].text;
-  EXPECT_EQ(g.gResponse, "nill");
+  EXPECT_EQ(last_.config.result, ConfigResult::MissingVariable);
+  EXPECT_EQ(last_.config.missingVariable, "ipx_routing");
 }
 
 // --- Dispatch ------------------------------------------------------------------------------

@@ -1,7 +1,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "terminal/console_text.h"
+#include "console/transcript.h"
 #include "terminal/form33.h"
 #include "terminal_fixture.h"
 

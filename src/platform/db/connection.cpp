@@ -2,12 +2,12 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/ascii.h"
 #include "platform/db/db.h"
 #include "platform/db/engine.h"
 #include "platform/db/statement.h"
 #include "platform/db/text.h"
 #include "platform/registry/registry.h"
+#include "platform/text/ascii.h"
 
 namespace rd::db {
 namespace {

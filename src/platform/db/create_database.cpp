@@ -9,11 +9,11 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/ascii.h"
 #include "platform/db/db.h"
 #include "platform/db/engine.h"
 #include "platform/db/statement.h"
 #include "platform/db/text.h"
+#include "platform/text/ascii.h"
 
 namespace rd::db {
 namespace {

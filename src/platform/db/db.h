@@ -134,6 +134,10 @@ class Recordset {
   std::unique_ptr<State> s_;
 };
 
+// `text` as an SQL string literal, quotes included, every single quote doubled: a value taken
+// from typed text can never end the literal early.
+std::string SqlQuoted(const std::string& text);
+
 // Creates a database file from SQL files (each run as a script) and sets its password.
 // Refuses bad SQL with DbError naming the file and line. Used by routedrill-mkdb and tests.
 void CreateDatabase(const std::string& outPath, const std::vector<std::string>& sqlFiles,

@@ -6,7 +6,7 @@
 #include <cctype>
 #include <vector>
 
-#include "platform/ascii.h"
+#include "platform/text/ascii.h"
 
 namespace rd::db {
 namespace {

@@ -1,5 +1,7 @@
 #include "platform/db/text.h"
 
+#include "platform/db/db.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -26,6 +28,15 @@ size_t SkipFiller(const std::string& sql, size_t pos) {
     }
   }
   return pos;
+}
+
+std::string SqlQuoted(const std::string& text) {
+  std::string quoted = "'";
+  for (char c : text) {
+    quoted += c;
+    if (c == '\'') quoted += '\'';
+  }
+  return quoted + "'";
 }
 
 }  // namespace rd::db

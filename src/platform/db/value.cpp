@@ -2,9 +2,9 @@
 #include <charconv>
 #include <limits>
 
-#include "platform/ascii.h"
 #include "platform/db/db.h"
 #include "platform/db/text.h"
+#include "platform/text/ascii.h"
 
 namespace rd::db {
 namespace {

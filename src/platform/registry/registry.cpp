@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <map>
 
-#include "platform/ascii.h"
 #include "platform/registry/store.h"
+#include "platform/text/ascii.h"
 
 namespace rd::registry {
 namespace {

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/ascii.h"
+#include "platform/text/ascii.h"
 
 namespace rd::registry::store {
 namespace {

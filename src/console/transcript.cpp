@@ -1,4 +1,6 @@
-#include "terminal/console_text.h"
+#include "console/transcript.h"
+
+#include <vector>
 
 namespace rd::console {
 namespace {
@@ -38,29 +40,6 @@ std::string WithoutLastLines(const std::string& text, int dropped) {
 std::string TypedLine(const std::string& text) {
   std::string last = LineFromEnd(text, 0);
   return last.empty() ? LineFromEnd(text, 1) : last;
-}
-
-void Rewrite(forms::TextBox& box, const std::string& text) {
-  box.SetSelStart(0);
-  box.SetSelLength(static_cast<int>(box.Text().size()));
-  box.SetSelText(text);
-}
-
-std::string DropTail(const std::string& text, int count) {
-  const size_t n = static_cast<size_t>(count);
-  return text.size() <= n ? "" : text.substr(0, text.size() - n);
-}
-
-std::string Prompt(const Module1& g) { return g.gHostName + g.gPrompt; }
-
-std::string After(const std::string& text, size_t count) {
-  return count >= text.size() ? "" : text.substr(count);
-}
-
-std::string TrimBlanks(const std::string& text) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 }  // namespace rd::console
