@@ -23,6 +23,8 @@ void SetNumber(HKEY key, const std::string& name, uint32_t number) {
 }  // namespace
 
 void RegisterDataSource(const std::string& dsnName) {
+  // Fourteen values, one write of the store.
+  Batch batch;
   const std::string base = "SOFTWARE\\ODBC\\ODBC.INI\\";
   HKEY source = 0;
   RegCreateKeyA(HKEY_CURRENT_USER, base + dsnName, &source);

@@ -134,6 +134,31 @@ TEST_F(RegistryTest, AnyBytesSurviveTheStoreFileOneLineEach) {
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4);  // header, key, two values
 }
 
+TEST_F(RegistryTest, ABatchWritesItsChangesOnceWhenItEnds) {
+  {
+    Batch batch;
+    HKEY key = 0;
+    ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "Batch\\Inner", &key), ERROR_SUCCESS);
+    SetString(key, "a", "1");
+    {
+      Batch nested;  // the outer batch writes
+      SetDword(key, "b", 2);
+    }
+    EXPECT_EQ(StoreText(), "");            // nothing written yet
+    ASSERT_TRUE(ReadKey("Batch\\Inner"));  // but read back from the batch
+    EXPECT_EQ(ReadKey("Batch\\Inner")->size(), 2u);
+    RegCloseKey(key);
+    EXPECT_TRUE(batch.Commit());
+    EXPECT_NE(StoreText().find("\"b\" 4 \"%02%00%00%00\""), std::string::npos);
+  }
+  // A store changed behind the cache's back is read afresh.
+  const std::string before = StoreText();
+  std::ofstream(std::filesystem::path(ConfigDir()) / "registry.txt", std::ios::binary)
+      << "[Other]\n\"c\" 1 \"3\"\n";
+  EXPECT_FALSE(ReadKey("Batch\\Inner"));
+  EXPECT_EQ(ReadString("Other", "c"), "3");
+}
+
 TEST_F(RegistryTest, DamagedLinesAreSkipped) {
   HKEY key = 0;
   RegCreateKeyA(HKEY_CURRENT_USER, "K", &key);

@@ -1,5 +1,7 @@
 #include "platform/registry/registry.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -9,6 +11,14 @@
 #include "platform/text/ascii.h"
 
 namespace rd::registry {
+
+// The changes of an open Batch, written when it ends.
+struct PendingBatch {
+  std::string file;
+  store::Store store;
+  bool changed = false;
+};
+
 namespace {
 
 // Open handles and the key path each stands for; HKEY_CURRENT_USER is the root, path "".
@@ -26,7 +36,71 @@ const std::string* HandlePath(HKEY key) {
 
 std::string StoreFile() { return (std::filesystem::path(ConfigDir()) / "registry.txt").string(); }
 
+// The store as last read, kept until the file at its path changes (every save replaces the
+// file, so a change shows in its inode, size or modification time).
+struct CachedStore {
+  std::string file;
+  bool exists = false;
+  dev_t device = 0;
+  ino_t inode = 0;
+  off_t size = 0;
+  timespec modified{};
+  store::Store store;
+};
+
+const store::Store& ReadStore(const std::string& file) {
+  static CachedStore cache;
+  struct stat st {};
+  const bool exists = stat(file.c_str(), &st) == 0;
+  const bool same =
+      cache.file == file && cache.exists == exists &&
+      (!exists || (cache.device == st.st_dev && cache.inode == st.st_ino &&
+                   cache.size == st.st_size && cache.modified.tv_sec == st.st_mtim.tv_sec &&
+                   cache.modified.tv_nsec == st.st_mtim.tv_nsec));
+  if (!same) {
+    cache =
+        CachedStore{file, exists, st.st_dev, st.st_ino, st.st_size, st.st_mtim, store::Load(file)};
+  }
+  return cache.store;
+}
+
+PendingBatch*& ActiveBatch() {
+  static PendingBatch* batch = nullptr;
+  return batch;
+}
+
+// The store a change applies to: the open batch's, or a fresh copy of the file's.
+store::Store& StoreToChange(const std::string& file, store::Store& scratch) {
+  if (PendingBatch* batch = ActiveBatch(); batch != nullptr && batch->file == file) {
+    batch->changed = true;
+    return batch->store;
+  }
+  scratch = ReadStore(file);
+  return scratch;
+}
+
+// Writes a changed store unless an open batch will write it.
+bool Keep(const store::Store& st, const std::string& file) {
+  if (ActiveBatch() != nullptr && &ActiveBatch()->store == &st) return true;
+  return store::Save(st, file);
+}
+
 }  // namespace
+
+Batch::Batch() : pending_(std::make_unique<PendingBatch>()) {
+  if (ActiveBatch() != nullptr) return;  // nested: the outer batch writes
+  pending_->file = StoreFile();
+  pending_->store = ReadStore(pending_->file);
+  ActiveBatch() = pending_.get();
+}
+
+Batch::~Batch() { Commit(); }
+
+bool Batch::Commit() {
+  if (ActiveBatch() != pending_.get()) return true;
+  ActiveBatch() = nullptr;
+  return !pending_->changed || store::Save(pending_->store, pending_->file);
+}
 
 std::string ConfigDir() {
   std::filesystem::path dir;
@@ -48,11 +122,12 @@ long RegCreateKeyA(HKEY parent, const std::string& subKey, HKEY* result) {
   if (parentPath == nullptr || result == nullptr) return ERROR_INVALID_HANDLE;
   std::string path = store::NormalizePath(*parentPath + "\\" + subKey);
   if (!path.empty()) {
-    std::string file = StoreFile();
-    store::Store st = store::Load(file);
+    const std::string file = StoreFile();
+    store::Store scratch;
+    store::Store& st = StoreToChange(file, scratch);
     bool created = false;
     st.Ensure(path, &created);
-    if (created && !store::Save(st, file)) return ERROR_WRITE_FAULT;
+    if (created && !Keep(st, file)) return ERROR_WRITE_FAULT;
   }
   static HKEY next = 1;
   *result = next++;
@@ -65,8 +140,9 @@ long RegSetValueExA(HKEY key, const std::string& valueName, uint32_t /*reserved*
   const std::string* path = HandlePath(key);
   if (path == nullptr) return ERROR_INVALID_HANDLE;
   if (data == nullptr && cbData != 0) return ERROR_INVALID_PARAMETER;
-  std::string file = StoreFile();
-  store::Store st = store::Load(file);
+  const std::string file = StoreFile();
+  store::Store scratch;
+  store::Store& st = StoreToChange(file, scratch);
   bool created = false;
   store::Key& target = st.Ensure(*path, &created);
   std::vector<uint8_t> bytes(data, data + cbData);
@@ -79,7 +155,7 @@ long RegSetValueExA(HKEY key, const std::string& valueName, uint32_t /*reserved*
     it->type = type;
     it->data = std::move(bytes);
   }
-  return store::Save(st, file) ? ERROR_SUCCESS : ERROR_WRITE_FAULT;
+  return Keep(st, file) ? ERROR_SUCCESS : ERROR_WRITE_FAULT;
 }
 
 long RegCloseKey(HKEY key) {
@@ -88,7 +164,10 @@ long RegCloseKey(HKEY key) {
 }
 
 std::optional<std::vector<StoredValue>> ReadKey(const std::string& keyPath) {
-  store::Store st = store::Load(StoreFile());
+  const std::string file = StoreFile();
+  const store::Store& st = ActiveBatch() != nullptr && ActiveBatch()->file == file
+                               ? ActiveBatch()->store
+                               : ReadStore(file);
   const store::Key* key = st.Find(keyPath);
   if (key == nullptr) return std::nullopt;
   return key->values;

@@ -1,13 +1,15 @@
 // Per-user key/value store standing in for the current user's registry hive.
 // The store is one file, registry.txt, in the configuration folder: $ROUTEDRILL_CONFIG_DIR if
 // set, else $XDG_CONFIG_HOME/routedrill, else ~/.config/routedrill. Every SetValue is written
-// through to the file at once (atomically: write a temporary file, then rename); every call
-// reads the file afresh, so a changed configuration folder takes effect at the next call.
+// through to the file at once (atomically: write a temporary file, then rename), unless a
+// Batch is open. Reads use the file as last parsed until the file changes, and a changed
+// configuration folder takes effect at the next call.
 // Key paths are backslash-separated; key and value names compare without regard to ASCII case
 // and keep the spelling of their first write. Creating a key creates its missing parents.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,6 +35,23 @@ long RegCreateKeyA(HKEY parent, const std::string& subKey, HKEY* result);
 long RegSetValueExA(HKEY key, const std::string& valueName, uint32_t reserved, uint32_t type,
                     const uint8_t* data, uint32_t cbData);
 long RegCloseKey(HKEY key);
+
+struct PendingBatch;
+
+// While a Batch lives, the changes of RegCreateKeyA and RegSetValueExA are kept in memory and
+// written to the store in one atomic write when it ends (or at Commit, which says whether the
+// write succeeded). Batches do not nest: an inner one leaves the writing to the outer.
+class Batch {
+ public:
+  Batch();
+  ~Batch();
+  Batch(const Batch&) = delete;
+  Batch& operator=(const Batch&) = delete;
+  bool Commit();
+
+ private:
+  std::unique_ptr<PendingBatch> pending_;
+};
 
 struct StoredValue {
   std::string name;

@@ -98,12 +98,16 @@ std::string NormalizePath(const std::string& path) {
   return out;
 }
 
-Key* Store::Find(const std::string& path) {
+const Key* Store::Find(const std::string& path) const {
   std::string wanted = NormalizePath(path);
-  for (Key& key : keys) {
+  for (const Key& key : keys) {
     if (ascii::EqualNoCase(key.path, wanted)) return &key;
   }
   return nullptr;
+}
+
+Key* Store::Find(const std::string& path) {
+  return const_cast<Key*>(static_cast<const Store&>(*this).Find(path));
 }
 
 Key& Store::Ensure(const std::string& path, bool* created) {

@@ -29,6 +29,7 @@ struct Store {
 
   // The key with this path (ASCII case ignored), or null.
   Key* Find(const std::string& path);
+  const Key* Find(const std::string& path) const;
   // The key with this path, created (after its missing parents) when absent. `created` tells
   // whether anything was added.
   Key& Ensure(const std::string& path, bool* created);
