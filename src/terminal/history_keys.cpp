@@ -13,6 +13,13 @@ std::string HistorySlot(const Module1& g, int slot) {
   return slot >= 0 && slot < static_cast<int>(g.gHistory.size()) ? g.gHistory[slot] : "";
 }
 
+// The transcript without the line being typed: the prompt line, and the empty line after it
+// when an Enter left one. After a redraw that ended with a prompt (paging, Ctrl+Z) the prompt
+// line is the last one, and the output above it stays.
+std::string WithoutTypedLine(const std::string& text) {
+  return console::WithoutLastLines(text, console::LineFromEnd(text, 0).empty() ? 2 : 1);
+}
+
 }  // namespace
 
 void Form2::Form2_Text1_KeyDown(int16_t& keyCode, int16_t) {
@@ -89,7 +96,7 @@ void Form2::RedrawAfterEscape() {
 // Up walks from the newest command back to slot 0, an empty line.
 void Form2::RecallUp() {
   mHistoryDown = 1;
-  const std::string kept = console::WithoutLastLines(console_.Text(), 2);
+  const std::string kept = WithoutTypedLine(console_.Text());
   if (mHistoryUp < 0) mHistoryUp = 0;
   console_.Rewrite(kept + console::kCrLf + Prompt() + HistorySlot(g_, mHistoryUp) + console::kCrLf);
   --mHistoryUp;
@@ -99,7 +106,7 @@ void Form2::RecallUp() {
 // Down walks from the oldest command forward to the empty next slot.
 void Form2::RecallDown() {
   mHistoryUp = static_cast<int16_t>(mHistoryNext - 1);
-  const std::string kept = console::WithoutLastLines(console_.Text(), 2);
+  const std::string kept = WithoutTypedLine(console_.Text());
   if (mHistoryDown > mHistoryNext) mHistoryDown = mHistoryNext;
   console_.Rewrite(kept + console::kCrLf + Prompt() + HistorySlot(g_, mHistoryDown) +
                    console::kCrLf);

@@ -1,0 +1,3 @@
+-- after terminal_fixture.sql
+-- The vty password row is missing: a telnet cannot log in anywhere.
+DELETE FROM routervariables WHERE Config_Variable = 'linevty_pass';
