@@ -1,6 +1,7 @@
 #include "gui/list_views.h"
 
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QSignalBlocker>
 
 #include "gui/qt_text.h"
@@ -42,7 +43,24 @@ ComboView::ComboView(forms::ComboBox& combo, QWidget* canvas, EventGate& gate)
     });
   });
   QObject::connect(qt_, &QComboBox::activated, this, [this](int index) { Choose(index); });
+  if (combo.Editable) {
+    qt_->setEditable(true);
+    qt_->setInsertPolicy(QComboBox::NoInsert);
+    QObject::connect(qt_->lineEdit(), &QLineEdit::textEdited, this,
+                     [this](const QString& text) { Type(text); });
+  }
   Attach(qt_);
+}
+
+void ComboView::Type(const QString& text) {
+  gate().Run([this, typed = FromQt(text)](forms::Runtime& rt) {
+    rt.RunEvent([&] {
+      rt.SetFocus(&combo_);
+      combo_.Text = typed;
+      combo_.ListIndex = -1;
+      if (combo_.Change) combo_.Change();
+    });
+  });
 }
 
 void ComboView::Choose(int index) {
@@ -69,6 +87,10 @@ void ComboView::SyncContent() {
   }
   text_ = combo_.Text;
   listIndex_ = combo_.ListIndex;
+  if (combo_.Editable) {  // the box shows the text, typed or chosen
+    if (FromQt(qt_->currentText()) != text_) qt_->setEditText(ToQtText(text_));
+    return;
+  }
   const bool showsItem = listIndex_ >= 0 && listIndex_ < combo_.ListCount() &&
                          items_[static_cast<size_t>(listIndex_)] == text_;
   qt_->setPlaceholderText(showsItem ? QString() : ToQtText(text_));

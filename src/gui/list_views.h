@@ -12,7 +12,8 @@
 namespace rd::gui {
 
 // Opening the list runs DropDown first (handlers fill the list there), then shows the items;
-// choosing one sets ListIndex and Text and runs Click.
+// choosing one sets ListIndex and Text and runs Click. An editable combo also takes typed text:
+// each edit sets Text, clears ListIndex and runs Change.
 class ComboView : public ControlView {
  public:
   ComboView(forms::ComboBox& combo, QWidget* canvas, EventGate& gate);
@@ -23,6 +24,7 @@ class ComboView : public ControlView {
  private:
   class Box;
   void Choose(int index);
+  void Type(const QString& text);
 
   forms::ComboBox& combo_;
   Box* qt_;

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTableWidget>
 #include <QTest>
 #include <string>
@@ -18,7 +19,8 @@ class PanelForm : public forms::Form {
  public:
   explicit PanelForm(forms::Runtime& rt) : Form(rt, "Panel", "Panel") {
     int top = 0;
-    for (forms::Control* c : std::initializer_list<forms::Control*>{&Combo1, &Grid1, &Check1}) {
+    for (forms::Control* c :
+         std::initializer_list<forms::Control*>{&Combo1, &Grid1, &Check1, &Combo2}) {
       c->Top = top;
       c->Width = 200;
       c->Height = 100;
@@ -32,6 +34,9 @@ class PanelForm : public forms::Form {
       Combo1.AddItem("R2");
     };
     Combo1.Click = [this] { Label1.Caption = "chose " + Combo1.Text; };
+    Combo2.Editable = true;
+    Combo2.Text = "Devices";
+    Combo2.AddItem("R1");
     Grid1.SetFormatString("<Name|<Value");
     Grid1.SetTextMatrix(1, 0, "hostname");
     Grid1.Click = [this] { Label1.Caption = Grid1.Text(); };
@@ -48,6 +53,7 @@ class PanelForm : public forms::Form {
   forms::Grid Grid1{*this, "Grid1", 3, 2};
   forms::CheckBox Check1{*this, "Check1"};
   forms::Label Label1{*this, "Label1"};
+  forms::ComboBox Combo2{*this, "Combo2"};
   forms::Timer Timer1{*this, "Timer1"};
   int dropDowns = 0;
   int ticks = 0;
@@ -87,6 +93,21 @@ TEST_F(ControlsTest, ComboRunsDropDownBeforeItsListOpensThenChooses) {
   EXPECT_EQ(form().Combo1.Text, "R2");
   EXPECT_EQ(combo->currentIndex(), 1);
   EXPECT_EQ(LabelText(), QString("chose R2"));
+}
+
+TEST_F(ControlsTest, EditableComboTakesTypedTextAndShowsTheRuntimeText) {
+  auto* combo = WidgetOf<QComboBox>(form().Combo2);
+  ASSERT_TRUE(combo->isEditable());
+  EXPECT_EQ(combo->currentText(), QString("Devices"));
+  combo->lineEdit()->clear();
+  QTest::keyClicks(combo->lineEdit(), "WS13");
+  EXPECT_EQ(form().Combo2.Text, "WS13");
+  EXPECT_EQ(form().Combo2.ListIndex, -1);
+  EXPECT_EQ(combo->currentText(), QString("WS13"));
+  emit combo->activated(0);
+  EXPECT_EQ(form().Combo2.Text, "R1");
+  rt.RunEvent([&] { form().Combo2.Text = "S2"; });
+  EXPECT_EQ(combo->currentText(), QString("S2"));
 }
 
 TEST_F(ControlsTest, GridShowsCellsAndAClickMakesTheCellCurrent) {

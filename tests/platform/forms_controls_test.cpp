@@ -126,6 +126,28 @@ TEST_F(ControlsTest, ComboChoiceRunsDropDownThenClick) {
   EXPECT_EQ(combo.Items, (std::vector<std::string>{"one"}));
 }
 
+// A drop-down combo takes typed text at its end and Backspace (a whole UTF-8 letter at a time);
+// a plain combo ignores typing.
+TEST_F(ControlsTest, OnlyAnEditableComboTakesTypedText) {
+  ComboBox& combo = form->Combo1;
+  int changes = 0;
+  combo.Change = [&] { ++changes; };
+  rt.DropDownAndChoose(combo, "one");
+  rt.RunEvent([&] { combo.SetFocus(); });
+  rt.TypeKeys("x");
+  EXPECT_EQ(combo.Text, "one");
+  EXPECT_EQ(changes, 0);
+
+  combo.Editable = true;
+  rt.TypeKeys("R{%}\xc3\xa9{BS}{BS}7{ENTER}");
+  EXPECT_EQ(combo.Text, "oneR7");
+  EXPECT_EQ(combo.ListIndex, -1);
+  EXPECT_EQ(changes, 7);
+  rt.TypeKeys("{BS 9}");
+  EXPECT_EQ(combo.Text, "");
+  EXPECT_EQ(changes, 12);
+}
+
 class FileControlsTest : public ControlsTest {
  protected:
   std::string Write(const std::string& name, const std::string& bytes) {

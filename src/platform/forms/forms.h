@@ -260,6 +260,13 @@ class ListControl : public Control {
 class ComboBox : public ListControl {
  public:
   ComboBox(Form& parent, std::string name);
+  // A drop-down combo takes typed text as well as a choice from its list; a plain one only a
+  // choice.
+  bool Editable = false;
+  // The typing of an editable combo (the runtime's key path calls it): a character goes to the
+  // end of Text, Backspace takes off the last character (a whole UTF-8 sequence); either
+  // clears ListIndex and fires Change. Other keys, and every key of a plain combo, do nothing.
+  void TypeKey(const Key& key);
 };
 
 class ListBox : public ListControl {
@@ -504,7 +511,7 @@ class Runtime {
   // key code it clears goes no further. A text box runs KeyDown(keyCode, shift), then, for a key
   // with a character, KeyPress(keyAscii) (0 cancels the character, another code replaces it),
   // then DefaultAction, unless a handler unloaded the form. A button takes Enter and Space as a
-  // click, a check box Space.
+  // click, a check box Space, an editable combo box the characters it types (TypeKey).
   void PressKey(const Key& key);
   void TypeKeys(const std::string& sendKeysText);  // each key as its own user event
   void Click(Control& c);                          // button, label, picture, check box, grid

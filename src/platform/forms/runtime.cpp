@@ -129,6 +129,8 @@ void Runtime::DeliverKey(const Key& key) {
       check->Value = check->Value ? 0 : 1;
       if (check->Click) check->Click();
     }
+  } else if (auto* combo = dynamic_cast<ComboBox*>(target)) {
+    combo->TypeKey(key);
   }
 }
 

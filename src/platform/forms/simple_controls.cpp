@@ -75,6 +75,22 @@ void ListControl::RestoreDesign() {
 ComboBox::ComboBox(Form& parent, std::string name)
     : ListControl(parent, std::move(name), ControlKind::ComboBox) {}
 
+void ComboBox::TypeKey(const Key& key) {
+  if (!Editable) return;
+  if (key.ascii == 8) {
+    if (Text.empty()) return;
+    size_t start = Text.size() - 1;
+    while (start > 0 && (static_cast<unsigned char>(Text[start]) & 0xC0) == 0x80) --start;
+    Text.erase(start);
+  } else if ((key.ascii >= 32 && key.ascii != 127) || key.ascii >= 0x80) {
+    Text += static_cast<char>(key.ascii);
+  } else {
+    return;
+  }
+  ListIndex = -1;
+  if (Change) Change();
+}
+
 ListBox::ListBox(Form& parent, std::string name)
     : ListControl(parent, std::move(name), ControlKind::ListBox) {}
 
