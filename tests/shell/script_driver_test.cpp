@@ -68,6 +68,9 @@ TEST_F(ScriptDriverTest, ABadLineStopsTheScriptNamingItsLine) {
       {"keys Form17 mnuexit a", "mnuexit can't take the focus"},
       {"show Form25 Text1", "window 'Form25' is not loaded"},
       {"var gNothing", "unknown variable 'gNothing'"},
+      {"var gDsnName gNothing", "unknown variable 'gNothing'"},
+      {"var", "unknown variable ''"},
+      {"focus Form17", "unexpected 'Form17' after focus"},
   };
   for (const auto& c : cases) {
     const Outcome outcome = Run("# comment\n\nforms\n" + std::string(c.line) + "\nforms\n");
@@ -93,9 +96,12 @@ TEST_F(ScriptDriverTest, MalformedKeysAreAScriptErrorOfTheirLine) {
 }
 
 TEST_F(ScriptDriverTest, AfterTheLastWindowClosesOnlyVariablesAndTheFormListRemain) {
-  const Outcome ended = Run("menu Form17 mnuexit\nforms\nvar gDsnName\nshow Form17 mnulabex\n");
+  const Outcome ended = Run(
+      "focus\nmenu Form17 mnuexit\nforms\nfocus\nvar gDsnName gFromLab\nshow Form17 mnulabex\n");
   EXPECT_EQ(ended.result, 1);
-  EXPECT_EQ(ended.output, "gDsnName = cmds1\nscript error at line 4: the program has ended\n");
+  EXPECT_EQ(ended.output,
+            "focus none\nfocus none\ngDsnName = cmds1\ngFromLab = false\n"
+            "script error at line 6: the program has ended\n");
 }
 
 TEST_F(ScriptDriverTest, AStartThatFailsExplainsItselfAndLeavesNoWindow) {

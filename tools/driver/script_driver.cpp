@@ -49,10 +49,12 @@ bool TakesControl(const std::string& verb) {
   return verb == "show" || verb == "menu" || verb == "click" || verb == "keys" || verb == "choose";
 }
 
+std::string Flag(bool value) { return value ? "true" : "false"; }
+
 const std::map<std::string, std::function<std::string(const Module1&)>>& Variables() {
   static const std::map<std::string, std::function<std::string(const Module1&)>> vars = {
       {"gSublabName", [](const Module1& g) { return g.gSublabName; }},
-      {"gFromLab", [](const Module1& g) { return std::string(g.gFromLab ? "true" : "false"); }},
+      {"gFromLab", [](const Module1& g) { return Flag(g.gFromLab); }},
       {"gHostName", [](const Module1& g) { return g.gHostName; }},
       {"gPrompt", [](const Module1& g) { return g.gPrompt; }},
       {"gDeviceColumn", [](const Module1& g) { return g.gDeviceColumn; }},
@@ -60,6 +62,23 @@ const std::map<std::string, std::function<std::string(const Module1&)>>& Variabl
       {"gResponse", [](const Module1& g) { return g.gResponse; }},
       {"gDsnName", [](const Module1& g) { return g.gDsnName; }},
       {"gDbPassword", [](const Module1& g) { return g.gDbPassword; }},
+      {"gAddSublabFlow", [](const Module1& g) { return Flag(g.gAddSublabFlow); }},
+      {"gAddInstructionMode", [](const Module1& g) { return Flag(g.gAddInstructionMode); }},
+      {"gInstructionListMode", [](const Module1& g) { return Flag(g.gInstructionListMode); }},
+      {"gModifyInstructionMode", [](const Module1& g) { return Flag(g.gModifyInstructionMode); }},
+      {"gDeleteInstructionMode", [](const Module1& g) { return Flag(g.gDeleteInstructionMode); }},
+      {"gAddCommandMode", [](const Module1& g) { return Flag(g.gAddCommandMode); }},
+      {"gCommandListMode", [](const Module1& g) { return Flag(g.gCommandListMode); }},
+      {"gModifyCommandMode", [](const Module1& g) { return Flag(g.gModifyCommandMode); }},
+      {"gDeleteCommandMode", [](const Module1& g) { return Flag(g.gDeleteCommandMode); }},
+      {"gNewSublabIndex", [](const Module1& g) { return std::to_string(g.gNewSublabIndex); }},
+      {"gNewSublabName", [](const Module1& g) { return g.gNewSublabName; }},
+      {"gNewInstructionIndex",
+       [](const Module1& g) { return std::to_string(g.gNewInstructionIndex); }},
+      {"gSelectedInstructionIndex",
+       [](const Module1& g) { return std::to_string(g.gSelectedInstructionIndex); }},
+      {"gSelectedCommandIndex",
+       [](const Module1& g) { return std::to_string(g.gSelectedCommandIndex); }},
   };
   return vars;
 }
@@ -156,9 +175,24 @@ void ScriptDriver::Execute(const std::string& line) {
     return;
   }
   if (verb == "var") {
-    const auto it = Variables().find(rest);
-    if (it == Variables().end()) throw ScriptError("unknown variable '" + rest + "'");
-    out_ << rest << " = " << it->second(host_->app().g) << "\n";
+    // Every name is checked before anything is printed.
+    std::vector<std::pair<std::string, const std::function<std::string(const Module1&)>*>> read;
+    for (std::string names = rest; !names.empty() || read.empty();) {
+      const std::string name = TakeWord(names);
+      const auto it = Variables().find(name);
+      if (it == Variables().end()) throw ScriptError("unknown variable '" + name + "'");
+      read.emplace_back(name, &it->second);
+    }
+    for (const auto& [name, value] : read)
+      out_ << name << " = " << (*value)(host_->app().g) << "\n";
+    return;
+  }
+  if (verb == "focus") {
+    if (!rest.empty()) throw ScriptError("unexpected '" + rest + "' after focus");
+    const forms::Control* focused = ui.Focused();
+    out_ << "focus "
+         << (focused ? focused->Parent().Name() + "." + focused->Name() : std::string("none"))
+         << "\n";
     return;
   }
   if (verb != "tick" && !TakesControl(verb)) throw ScriptError("unknown command '" + verb + "'");

@@ -12,7 +12,8 @@
 //   clock HH:MM                              set the clock
 //   show FORM CONTROL                        print the control's text between --- lines
 //   forms                                    print each loaded form
-//   var NAME                                 print a shared program variable
+//   focus                                    print the focused control as FORM.CONTROL (or none)
+//   var NAME...                              print shared program variables, one a line
 #pragma once
 
 #include <iosfwd>
