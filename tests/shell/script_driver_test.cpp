@@ -71,6 +71,11 @@ TEST_F(ScriptDriverTest, ABadLineStopsTheScriptNamingItsLine) {
       {"var gDsnName gNothing", "unknown variable 'gNothing'"},
       {"var", "unknown variable ''"},
       {"focus Form17", "unexpected 'Form17' after focus"},
+      {"hidden Form99", "no window 'Form99'"},
+      {"hidden Form25", "window 'Form25' is not loaded"},
+      {"table", "table needs the name of a table"},
+      {"table labs; drop table labs", "table needs the name of a table"},
+      {"table nosuch", "no such table: nosuch"},
   };
   for (const auto& c : cases) {
     const Outcome outcome = Run("# comment\n\nforms\n" + std::string(c.line) + "\nforms\n");
@@ -102,6 +107,8 @@ TEST_F(ScriptDriverTest, AfterTheLastWindowClosesOnlyVariablesAndTheFormListRema
   EXPECT_EQ(ended.output,
             "focus none\nfocus none\ngDsnName = cmds1\ngFromLab = false\n"
             "script error at line 6: the program has ended\n");
+  EXPECT_EQ(Run("table sublab\n").output,
+            "--- table sublab\n2|Standard ACL|nill|nill|nill|nill|3\n---\n");
 }
 
 TEST_F(ScriptDriverTest, AStartThatFailsExplainsItselfAndLeavesNoWindow) {

@@ -1,5 +1,7 @@
 #include "script_driver.h"
 
+#include "platform/db/db.h"
+
 #include <functional>
 #include <istream>
 #include <map>
@@ -43,6 +45,9 @@ int ParseNumber(const std::string& text, const std::string& what) {
   }
   return std::stoi(text);
 }
+
+constexpr const char* kNameCharacters =
+    "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_";
 
 // The verbs that act on a control: FORM CONTROL follow them.
 bool TakesControl(const std::string& verb) {
@@ -185,6 +190,34 @@ void ScriptDriver::Execute(const std::string& line) {
     }
     for (const auto& [name, value] : read)
       out_ << name << " = " << (*value)(host_->app().g) << "\n";
+    return;
+  }
+  if (verb == "hidden") {
+    forms::Form& f = FormNamed(rest);
+    if (!f.IsLoaded()) throw ScriptError("window '" + rest + "' is not loaded");
+    out_ << "hidden " << rest << ":";
+    for (const forms::Control* c : f.Controls()) {
+      if (!c->Visible && c->Kind() != forms::ControlKind::Menu) out_ << " " << c->Name();
+    }
+    out_ << "\n";
+    return;
+  }
+  if (verb == "table") {
+    if (rest.empty() || rest.find_first_not_of(kNameCharacters) != std::string::npos) {
+      throw ScriptError("table needs the name of a table");
+    }
+    db::Connection conn;
+    conn.Open(ConnectionString(host_->app().g));
+    db::Recordset rs;
+    rs.Open("select * from " + rest, conn);
+    out_ << "--- table " << rest << "\n";
+    for (; !rs.EOF_(); rs.MoveNext()) {
+      for (int i = 0; i < rs.FieldCount(); ++i) {
+        out_ << (i > 0 ? "|" : "") << Printable(rs.Field(i).Text());
+      }
+      out_ << "\n";
+    }
+    out_ << "---\n";
     return;
   }
   if (verb == "focus") {

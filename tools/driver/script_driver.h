@@ -13,7 +13,12 @@
 //   show FORM CONTROL                        print the control's text between --- lines
 //   forms                                    print each loaded form
 //   focus                                    print the focused control as FORM.CONTROL (or none)
+//   hidden FORM                              print the names of the window's hidden controls
+//                                            (menus aside), in design order
 //   var NAME...                              print shared program variables, one a line
+//   table NAME                               print every row of a table of the database, in
+//                                            stored order, cells separated by "|" (between
+//                                            --- lines)
 #pragma once
 
 #include <iosfwd>
