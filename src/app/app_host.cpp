@@ -3,6 +3,7 @@
 #include <exception>
 #include <string>
 
+#include "authoring/authoring_windows.h"
 #include "authoring/form4.h"
 #include "labs/form25.h"
 #include "shell/form17.h"
@@ -14,9 +15,9 @@ namespace rd {
 AppHost::AppHost(services::Services& services) : ui_(services), app_(ui_) {
   Form17& main = app_.AddWindow(std::make_unique<Form17>(app_));
   Form25& lab = app_.AddWindow(std::make_unique<Form25>(app_));
-  Form4& login = app_.AddWindow(std::make_unique<Form4>(app_));
+  RegisterAuthoringWindows(app_);
   RegisterTerminalWindows(app_);
-  main.SetDestinations({&app_.Window<Form2>(), &lab, &login});
+  main.SetDestinations({&app_.Window<Form2>(), &lab, &app_.Window<Form4>()});
 }
 
 bool AppHost::Start() {

@@ -1,0 +1,40 @@
+// Sublab deletion: shows the expected commands of a chosen sublab and deletes the sublab with
+// its steps and their commands, all or nothing.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/db/db.h"
+#include "platform/forms/forms.h"
+#include "shell/app.h"
+
+namespace rd {
+
+class Form24 : public forms::Form {
+ public:
+  explicit Form24(App& app);
+
+  void Form_Load() override;
+
+  forms::Label Label2{*this, "Label2"};
+  forms::ComboBox Combo1{*this, "Combo1"};
+  forms::Label Label3{*this, "Label3"};
+  forms::TextBox Text1{*this, "Text1"};
+  forms::Label Label1{*this, "Label1"};
+  forms::Grid MSFlexGrid1{*this, "MSFlexGrid1", 2, 5};
+  forms::Label Label6{*this, "Label6"};
+  forms::CommandButton Command3{*this, "Command3"};
+  forms::CommandButton Command2{*this, "Command2"};
+  forms::PictureBox Picture1{*this, "Picture1"};
+
+ private:
+  void Combo1_Click();
+  // Asks, deletes, then starts over with a fresh list of sublabs, whatever the answer.
+  void Command3_Click();
+  void FillSublabs(db::Connection& conn);
+
+  App& app_;
+  int16_t mSublabIndex = 0;  // the sublab chosen in Combo1 on this visit; 0 until one is
+};
+
+}  // namespace rd
