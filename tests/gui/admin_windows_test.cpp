@@ -1,0 +1,81 @@
+// The administrator windows under Qt: the home's menu bar with its two disabled menus, and a
+// choice screen whose table grows with a long listing.
+#include <gtest/gtest.h>
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QTableWidget>
+#include <filesystem>
+#include <memory>
+
+#include "app/app_host.h"
+#include "authoring/form23.h"
+#include "authoring/form4.h"
+#include "authoring/form6.h"
+#include "gui/binder.h"
+#include "qt_app.h"
+#include "shell/form17.h"
+#include "support/test_workdir.h"
+
+namespace rd::gui {
+namespace {
+
+class AdminWindows : public ::testing::Test {
+ protected:
+  AdminWindows() {
+    test::QtApp();
+    work_.BuildDatabase({
+        "INSERT INTO labs VALUES (1, 'CLI Fundamental Labs');"
+        "INSERT INTO sublab VALUES (2, 'Long Lab', 'nill', 'nill', 'nill', 'nill', 1);"
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 30)"
+        "  INSERT INTO instructions SELECT i, 'Step ' || i, 2, NULL, NULL, 'R1' FROM n;",
+    });
+    std::filesystem::copy_file(RD_BINARY_DIR "/run/simulator-logo.gif", "simulator-logo.gif");
+    host_ = MakeApp(svc_);
+    binder_ = std::make_unique<Binder>(host_->ui());
+    binder_->onAllUnloaded = [] {};
+    EXPECT_TRUE(host_->Start());
+    App& app = host_->app();
+    ui().ChooseMenu(app.Window<Form17>().mnuadmin);
+    Form4& login = app.Window<Form4>();
+    ui().RunEvent([&] {
+      login.Text1.SetText("admin");
+      login.Text2.SetText("tulip");
+    });
+    ui().Click(login.Command2);
+  }
+
+  forms::Runtime& ui() { return host_->ui(); }
+  template <class W>
+  W* WidgetOf(const forms::Control& c) {
+    return static_cast<W*>(binder_->ViewOf(c)->widget());
+  }
+
+  test::TestWorkdir work_;
+  services::ScriptedServices svc_;
+  std::unique_ptr<AppHost> host_;
+  std::unique_ptr<Binder> binder_;
+};
+
+TEST_F(AdminWindows, HomeShowsItsMenusWithExamsAndSimulatorDisabled) {
+  FormWindow* home = binder_->WindowOf("Form6");
+  ASSERT_NE(home, nullptr);
+  QStringList enabled, disabled;
+  for (QAction* a : home->menuBar()->actions()) (a->isEnabled() ? enabled : disabled) << a->text();
+  EXPECT_EQ(enabled, QStringList({"Labs"}));
+  EXPECT_EQ(disabled, QStringList({"Exams", "simulator"}));
+}
+
+TEST_F(AdminWindows, AChoiceScreenTableHoldsEveryListedRow) {
+  App& app = host_->app();
+  ui().ChooseMenu(app.Window<Form6>().mnumdins);
+  Form23& choice = app.Window<Form23>();
+  ui().DropDownAndChoose(choice.Combo1, "Long Lab");
+  auto* table = WidgetOf<QTableWidget>(choice.MSFlexGrid1);
+  ASSERT_EQ(table->rowCount(), 31);
+  EXPECT_EQ(table->item(0, 0)->text(), QString("index"));
+  EXPECT_EQ(table->item(30, 1)->text(), QString("Step 30"));
+}
+
+}  // namespace
+}  // namespace rd::gui
