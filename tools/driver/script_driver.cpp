@@ -1,7 +1,5 @@
 #include "script_driver.h"
 
-#include "platform/db/db.h"
-
 #include <functional>
 #include <istream>
 #include <map>
@@ -9,6 +7,8 @@
 #include <sstream>
 #include <stdexcept>
 #include <vector>
+
+#include "platform/db/db.h"
 
 namespace rd::driver {
 namespace {
