@@ -9,6 +9,7 @@
 #include "authoring/form31.h"
 #include "authoring/form6.h"
 #include "authoring/navigation.h"
+#include "shell/logo.h"
 
 namespace rd {
 
@@ -49,7 +50,7 @@ Form20::Form20(App& app) : Form(app.ui, "Form20", "commands entering interface")
   FinishDesign();
 }
 
-void Form20::Form_Load() { Picture1.Picture = forms::LoadPicture("simulator-logo.gif"); }
+void Form20::Form_Load() { ShowLogo(Picture1, app_.ui); }
 
 void Form20::Command1_Click() {
   if (Text1.Text().empty()) {

@@ -8,6 +8,7 @@
 #include "authoring/form29.h"
 #include "authoring/form6.h"
 #include "authoring/navigation.h"
+#include "shell/logo.h"
 
 namespace rd {
 
@@ -72,7 +73,7 @@ void Form21::Form_Load() {
   db::Connection conn;
   conn.Open(ConnectionString(app_.g), "", "", -1);
   for (const std::string& name : LabNames(conn)) Combo1.AddItem(name);
-  Picture1.Picture = forms::LoadPicture("simulator-logo.gif");
+  ShowLogo(Picture1, app_.ui);
 }
 
 void Form21::Command3_Click() {

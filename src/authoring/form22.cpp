@@ -8,6 +8,7 @@
 #include "authoring/dialogs.h"
 #include "authoring/form23.h"
 #include "authoring/navigation.h"
+#include "shell/logo.h"
 
 namespace rd {
 
@@ -72,7 +73,7 @@ void Form22::Form_Load() {
     Label6.Visible = false;
     Caption = "Modify Command";
   }
-  Picture1.Picture = forms::LoadPicture("simulator-logo.gif");
+  ShowLogo(Picture1, app_.ui);
 }
 
 void Form22::Command1_Click() {

@@ -5,6 +5,7 @@
 #include "authoring/form22.h"
 #include "authoring/form30.h"
 #include "authoring/navigation.h"
+#include "shell/logo.h"
 
 namespace rd {
 
@@ -43,7 +44,7 @@ void Form23::Form_Load() {
       break;
     }
   }
-  Picture1.Picture = forms::LoadPicture("simulator-logo.gif");
+  ShowLogo(Picture1, app_.ui);
 }
 
 ChoiceScreen::Listing Form23::ListingOfTask() const {

@@ -8,6 +8,7 @@
 #include "authoring/form6.h"
 #include "authoring/listing_grid.h"
 #include "authoring/navigation.h"
+#include "shell/logo.h"
 
 namespace rd {
 
@@ -50,7 +51,7 @@ void Form24::Form_Load() {
   db::Connection conn;
   conn.Open(ConnectionString(app_.g), "", "", -1);
   FillSublabs(conn);
-  Picture1.Picture = forms::LoadPicture("simulator-logo.gif");
+  ShowLogo(Picture1, app_.ui);
 }
 
 void Form24::FillSublabs(db::Connection& conn) {

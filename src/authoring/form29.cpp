@@ -8,6 +8,7 @@
 #include "authoring/form20.h"
 #include "authoring/form6.h"
 #include "authoring/navigation.h"
+#include "shell/logo.h"
 
 namespace rd {
 namespace {
@@ -68,7 +69,7 @@ void Form29::Form_Load() {
     Label2.Visible = false;
     if (!mSublabName.empty()) Combo1.Text = mSublabName;
   }
-  Picture1.Picture = forms::LoadPicture("simulator-logo.gif");
+  ShowLogo(Picture1, app_.ui);
   for (const char* device : {"R1", "R2", "R3", "S1", "S2", "S", "WS11", "WS12"}) {
     Combo2.AddItem(device);
   }

@@ -9,6 +9,7 @@
 #include "authoring/form6.h"
 #include "authoring/listing_grid.h"
 #include "authoring/navigation.h"
+#include "shell/logo.h"
 
 namespace rd {
 
@@ -58,7 +59,7 @@ void Form30::Form_Load() {
     Label3.Caption = "Deleted";
   }
   app_.ui.SendKeys("{END}");
-  Picture1.Picture = forms::LoadPicture("simulator-logo.gif");
+  ShowLogo(Picture1, app_.ui);
 }
 
 void Form30::Command1_Click() {

@@ -3,6 +3,7 @@
 #include "authoring/form6.h"
 #include "authoring/navigation.h"
 #include "shell/form17.h"
+#include "shell/logo.h"
 
 namespace rd {
 
@@ -33,7 +34,7 @@ Form4::Form4(App& app) : Form(app.ui, "Form4", "Admin Login:"), app_(app) {
 void Form4::Form_Load() {
   mExpectedPassword = "tulip";
   mExpectedUser = "admin";
-  Picture1.Picture = forms::LoadPicture("simulator-logo.gif");
+  ShowLogo(Picture1, app_.ui);
 }
 
 void Form4::Command2_Click() {

@@ -7,6 +7,7 @@
 #include "authoring/form31.h"
 #include "authoring/navigation.h"
 #include "shell/form17.h"
+#include "shell/logo.h"
 
 namespace rd {
 
@@ -45,7 +46,7 @@ void Form6::Form_Load() {
                      &g.gCommandListMode, &g.gModifyInstructionMode, &g.gInstructionListMode}) {
     *flag = false;
   }
-  Picture1.Picture = forms::LoadPicture("simulator-logo.gif");
+  ShowLogo(Picture1, app_.ui);
 }
 
 template <class Target>

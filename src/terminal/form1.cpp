@@ -2,6 +2,7 @@
 
 #include "device/device_state.h"
 #include "platform/db/db.h"
+#include "shell/logo.h"
 #include "terminal/form2.h"
 
 namespace rd {
@@ -43,7 +44,7 @@ void Form1::Form_Load() {
   app_.g.gDeviceColumn = first.column;
   Combo1.Text = first.hostName;
   app_.g.gPasswordPrompt = app_.g.gHostName + ">";
-  Picture1.Picture = forms::LoadPicture("simulator-logo.gif");
+  ShowLogo(Picture1, app_.ui);
 }
 
 void Form1::Form_Unload(int&) { app_.Window<Form2>().GiveBack(); }

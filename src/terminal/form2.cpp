@@ -3,6 +3,7 @@
 #include "console/texts.h"
 #include "device/device_state.h"
 #include "shell/form17.h"
+#include "shell/logo.h"
 #include "terminal/form1.h"
 #include "terminal/form33.h"
 
@@ -65,7 +66,7 @@ void Form2::Form_Load() {
   g_.gDeviceColumn = first.column;
   g_.gPasswordPrompt = g_.gHostName + ">";
   Text1.SetText(console::kPressEnter);
-  Picture1.Picture = forms::LoadPicture("simulator-logo.gif");
+  ShowLogo(Picture1, app_.ui);
   // A session starts with nothing paged, however the last one ended.
   ResetPaging();
   g_.gAwaitingEnter = true;

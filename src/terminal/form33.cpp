@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "platform/services/services.h"
+#include "shell/logo.h"
 #include "terminal/form2.h"
 
 namespace rd {
@@ -41,7 +42,7 @@ void Form33::Form_Load() {
   } catch (const std::runtime_error&) {
     app_.ui.MsgBox("The page " + page + " cannot be found.", services::vbExclamation);
   }
-  Picture1.Picture = forms::LoadPicture("simulator-logo.gif");
+  ShowLogo(Picture1, app_.ui);
 }
 
 void Form33::Form_Unload(int&) { app_.Window<Form2>().GiveBack(); }

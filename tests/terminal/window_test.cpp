@@ -2,6 +2,7 @@
 #include <fstream>
 
 #include "console/transcript.h"
+#include "terminal/form1.h"
 #include "terminal/form33.h"
 #include "terminal_fixture.h"
 
@@ -105,21 +106,41 @@ TEST_F(TerminalWindowTest, SupportedCommandsPageComesFromTheProgramFolder) {
 
 // A companion that cannot open must not leave the terminal hidden with no window on screen.
 TEST_F(TerminalWindowTest, CompanionThatFailsToOpenGivesTheTerminalBack) {
+  // The diagram cannot list the devices without their host names.
+  db::Connection conn;
+  conn.Open(TestWorkdir::ConnStr());
+  db::Recordset rs;
+  rs.Open("UPDATE routervariables SET Config_Variable = 'Renamed' WHERE Config_Variable = "
+          "'HostName'",
+          conn);
+  const size_t shownBefore = svc_.shown.size();
+  rt_.Click(terminal().Command3);
+  ASSERT_GT(svc_.shown.size(), shownBefore);
+  EXPECT_NE(svc_.shown.back().text.find("HostName"), std::string::npos);
+  EXPECT_TRUE(terminal().Visible());
+  EXPECT_EQ(rt_.Focused(), &terminal().Text1);
+  EXPECT_FALSE(rt_.GetForm("Form1").IsLoaded());
+  rs.Open("UPDATE routervariables SET Config_Variable = 'HostName' WHERE Config_Variable = "
+          "'Renamed'",
+          conn);
+  rt_.Click(terminal().Command3);
+  EXPECT_TRUE(rt_.GetForm("Form1").Visible());
+  EXPECT_FALSE(terminal().Visible());
+}
+
+TEST_F(TerminalWindowTest, AMissingLogoIsReportedAndTheWindowsOpenAllTheSame) {
   std::filesystem::remove("simulator-logo.gif");
   for (forms::CommandButton* button : {&terminal().Command3, &terminal().Command1}) {
     const size_t shownBefore = svc_.shown.size();
     rt_.Click(*button);
     ASSERT_GT(svc_.shown.size(), shownBefore);
     EXPECT_NE(svc_.shown.back().text.find("simulator-logo.gif"), std::string::npos);
-    EXPECT_TRUE(terminal().Visible());
-    EXPECT_EQ(rt_.Focused(), &terminal().Text1);
+    EXPECT_FALSE(terminal().Visible());
+    terminal().GiveBack();
   }
-  EXPECT_FALSE(rt_.GetForm("Form1").IsLoaded());
-  EXPECT_FALSE(rt_.GetForm("Form33").IsLoaded());
-  std::ofstream("simulator-logo.gif", std::ios::binary) << "GIF89a";
-  rt_.Click(terminal().Command3);
-  EXPECT_TRUE(rt_.GetForm("Form1").Visible());
-  EXPECT_FALSE(terminal().Visible());
+  EXPECT_TRUE(rt_.GetForm("Form1").IsLoaded());
+  EXPECT_TRUE(rt_.GetForm("Form33").IsLoaded());
+  EXPECT_EQ(rt_.Get<Form1>("Form1").Picture1.Picture, "");
 }
 
 TEST_F(TerminalWindowTest, EscapeWithoutATelnetSessionChangesNothing) {
