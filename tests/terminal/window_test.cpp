@@ -110,9 +110,10 @@ TEST_F(TerminalWindowTest, CompanionThatFailsToOpenGivesTheTerminalBack) {
   db::Connection conn;
   conn.Open(TestWorkdir::ConnStr());
   db::Recordset rs;
-  rs.Open("UPDATE routervariables SET Config_Variable = 'Renamed' WHERE Config_Variable = "
-          "'HostName'",
-          conn);
+  rs.Open(
+      "UPDATE routervariables SET Config_Variable = 'Renamed' WHERE Config_Variable = "
+      "'HostName'",
+      conn);
   const size_t shownBefore = svc_.shown.size();
   rt_.Click(terminal().Command3);
   ASSERT_GT(svc_.shown.size(), shownBefore);
@@ -120,9 +121,10 @@ TEST_F(TerminalWindowTest, CompanionThatFailsToOpenGivesTheTerminalBack) {
   EXPECT_TRUE(terminal().Visible());
   EXPECT_EQ(rt_.Focused(), &terminal().Text1);
   EXPECT_FALSE(rt_.GetForm("Form1").IsLoaded());
-  rs.Open("UPDATE routervariables SET Config_Variable = 'HostName' WHERE Config_Variable = "
-          "'Renamed'",
-          conn);
+  rs.Open(
+      "UPDATE routervariables SET Config_Variable = 'HostName' WHERE Config_Variable = "
+      "'Renamed'",
+      conn);
   rt_.Click(terminal().Command3);
   EXPECT_TRUE(rt_.GetForm("Form1").Visible());
   EXPECT_FALSE(terminal().Visible());
