@@ -44,13 +44,17 @@ INSERT INTO factory (key, value) VALUES
   ('route_network',    'nill'),
   ('route_mask',       'nill'),
   ('route_next_hop',   'nill'),
+  ('route_ethernet0_network', 'nill'),
+  ('route_ethernet0_mask',    'nill'),
+  ('route_serial0_network',   'nill'),
+  ('route_serial0_mask',      'nill'),
+  ('rip_version',      '1'),
   ('routing_network',  'nill'),
   ('accesslist_num',   'nill'),
   ('accesslist_action', 'nill'),
   ('accesslist_source', 'nill'),
   ('ppp_username',     'nill'),
   ('ppp_password',     'nill'),
-  ('vlan_id',          'nill'),
   ('vlan_name',        'nill'),
   ('vtp_domain',       'nill'),
   ('telnetsession_id', 'nill'),
@@ -84,24 +88,27 @@ INSERT INTO interface_setting VALUES
   (8, 'cdp',            'enable',     'enable'),
   (9, 'access_vlan',    '1',          '1'),
   (10, 'fr_map_address', 'nill',      'nill'),
-  (11, 'fr_map_dlci',   'nill',       'nill');
+  (11, 'fr_map_dlci',   'nill',       'nill'),
+  (12, 'bandwidth',     '10000',      '100000');
 
 INSERT INTO factory (key, value)
   SELECT i.name || '_' || s.setting,
          CASE WHEN i.name = 'serial0' AND s.setting = 'encapsulation' THEN 'hdlc'
+              WHEN i.name = 'serial0' AND s.setting = 'bandwidth' THEN '1544'
               WHEN i.kind = 'port' THEN s.port ELSE s.router END
   FROM interface i, interface_setting s ORDER BY i.seq, s.seq;
 
 -- Sub-interfaces, selected by "interface" inside the interface mode. The sub-interface mode
 -- forgets its interface after a command that ends in a keyword, so its settings exist without
--- a prefix too.
+-- a prefix too. A sub-interface exists once it has an address: until then the settings are
+-- "nill" and the show output leaves it out.
 CREATE TEMP TABLE subinterface (seq INTEGER, prefix TEXT);
 INSERT INTO subinterface VALUES (1, 'ethernet0.1_'), (2, 'ethernet0.2_'), (3, 'serial0.1_'), (4, '');
 
 CREATE TEMP TABLE subinterface_setting (seq INTEGER, setting TEXT, value TEXT);
 INSERT INTO subinterface_setting VALUES
-  (1, 'ip_address', 'unassigned'),
-  (2, 'dec_mask', 'unassigned'),
+  (1, 'ip_address', 'nill'),
+  (2, 'dec_mask', 'nill'),
   (3, 'description', 'nill'),
   (4, 'dot1q_vlan', 'nill'),
   (5, 'dlci', 'nill');
@@ -119,7 +126,8 @@ CREATE TEMP TABLE line_setting (seq INTEGER, setting TEXT, value TEXT);
 INSERT INTO line_setting VALUES
   (1, 'pass', 'nill'),
   (2, 'exec_timeout_min', '10'),
-  (3, 'exec_timeout_sec', '0');
+  (3, 'exec_timeout_sec', '0'),
+  (4, 'access_class', 'nill');
 
 INSERT INTO factory (key, value)
   SELECT p.prefix || s.setting, s.value FROM line p, line_setting s ORDER BY p.seq, s.seq;

@@ -17,8 +17,23 @@
 --
 -- Only placeholder words carry values into params, except for the commands whose keywords
 -- decide the value (shutdown, no shutdown, ip routing, ip domain-lookup, cdp enable, ipx
--- routing and their no forms). A node that ends in a plain keyword therefore writes nothing.
+-- routing and their no forms). A node that ends in a plain keyword writes only the values of
+-- the placeholder words before it (access-class 10 in writes 10).
 -- Children are numbered in the order of their paths, so "?" lists them alphabetically.
+--
+-- What the mechanisms allow, and so what this vocabulary can offer:
+-- - A node either ends a command or takes more words, never both: a command has no optional
+--   last word. So "description" and "banner motd" take one word, "show vlan" needs "brief",
+--   and an interface is named in two words ("serial 0"), never joined ("serial0").
+-- - A typed word abbreviates a keyword, so "s0" can never name "serial 0".
+-- - The first word of a command decides the mode after it, per mode: "interface" in interface
+--   mode selects a sub-interface, "ip" always leaves global configuration where it was.
+-- - A command that ends in a value keeps the mode and, inside a sub-mode, writes that
+--   sub-mode's settings; global commands that store a value are therefore typed in global
+--   configuration only, while those that enter a mode are offered in every sub-mode.
+-- - Only a value typed in a placeholder word is stored; "<NUMBER>" is 1200 only, so the other
+--   clock rates are keywords that store nothing. "<SECONDS>" (below 3600) serves as the number
+--   of extended access lists, DLCIs and bandwidths.
 
 CREATE TEMP TABLE cmd (
   mode      TEXT NOT NULL,
@@ -34,7 +49,7 @@ CREATE TEMP TABLE mode_order (rank INTEGER, mode TEXT);
 INSERT INTO mode_order VALUES
   (0, ''), (1, '>'), (2, '#'), (3, '(config)#'), (4, '(config-if)#'), (5, '(config-subif)#'),
   (6, '(config-line)#'), (7, '(config-controller)#'), (8, '(config-ext-nacl)#'),
-  (9, '(router-config)#');
+  (9, '(router-config)#'), (10, '(config-vlan)#');
 
 -- Switch management console (no prompt) --------------------------------------------------------
 -- A switch whose console has not been opened yet shows its management menu; K opens the
@@ -57,6 +72,16 @@ INSERT INTO cmd VALUES
    'Destination filename [startup-config]?
 Building configuration...
 [OK]', 'Copy to startup configuration'),
+  ('#', 'debug', NULL, NULL, NULL, 'Debugging functions (no messages follow in the simulator)'),
+  ('#', 'debug frame-relay', NULL, NULL, NULL, 'Frame Relay information'),
+  ('#', 'debug frame-relay lmi', NULL, NULL, 'Frame Relay LMI debugging is on',
+   'LMI packet exchanges with the provider'),
+  ('#', 'debug ip', NULL, NULL, NULL, 'IP information'),
+  ('#', 'debug ip packet', NULL, NULL, 'IP packet debugging is on', 'General IP debugging'),
+  ('#', 'debug ip rip', NULL, NULL, 'RIP protocol debugging is on', 'RIP protocol transactions'),
+  ('#', 'debug ppp', NULL, NULL, NULL, 'PPP information'),
+  ('#', 'debug ppp authentication', NULL, NULL, 'PPP authentication debugging is on',
+   'CHAP and PAP exchanges'),
   ('#', 'disable', '>', NULL, NULL, 'Turn off privileged commands'),
   ('#', 'disconnect', NULL, NULL, NULL, 'Disconnect an existing telnet session'),
   ('#', 'disconnect <TELNET_ID>', NULL, 'telnetsession_id', NULL,
@@ -67,6 +92,10 @@ Building configuration...
 [OK]
 Erase of nvram: complete', 'Erase contents of configuration memory'),
   ('#', 'exit', '>', NULL, NULL, 'Leave privileged mode'),
+  ('#', 'no', NULL, NULL, NULL, 'Disable debugging functions'),
+  ('#', 'no debug', NULL, NULL, NULL, 'Debugging functions'),
+  ('#', 'no debug all', NULL, NULL, 'All possible debugging has been turned off',
+   'Disable all debugging'),
   ('#', 'ping', NULL, NULL, NULL, 'Send echo messages'),
   ('#', 'ping <A.B.C.D>', NULL, NULL, NULL, 'Ping destination address'),
   ('#', 'ping <WORD>', NULL, NULL, NULL, 'Ping destination host name'),
@@ -75,6 +104,7 @@ Erase of nvram: complete', 'Erase contents of configuration memory'),
   ('#', 'show', NULL, NULL, NULL, 'Show running system information'),
   ('#', 'show access-lists', NULL, NULL, NULL, 'List access lists'),
   ('#', 'show cdp', NULL, NULL, NULL, 'CDP information'),
+  ('#', 'show clock', NULL, NULL, NULL, 'Display the system clock'),
   ('#', 'show cdp neighbors', NULL, NULL, NULL, 'CDP neighbor entries'),
   ('#', 'show controllers', NULL, NULL, NULL, 'Interface controller status'),
   ('#', 'show controllers serial', NULL, NULL, NULL, 'Serial interface controller'),
@@ -93,21 +123,37 @@ Erase of nvram: complete', 'Erase contents of configuration memory'),
   ('#', 'show interfaces ethernet 0', NULL, NULL, NULL, 'Ethernet interface number'),
   ('#', 'show interfaces serial', NULL, NULL, NULL, 'Serial'),
   ('#', 'show interfaces serial 0', NULL, NULL, NULL, 'Serial interface number'),
+  ('#', 'show interfaces vlan', NULL, NULL, NULL, 'Switch management interface'),
+  ('#', 'show interfaces vlan 1', NULL, NULL, NULL, 'Management VLAN'),
   ('#', 'show ip', NULL, NULL, NULL, 'IP information'),
   ('#', 'show ip interface', NULL, NULL, NULL, 'IP interface status and configuration'),
   ('#', 'show ip interface brief', NULL, NULL, NULL, 'Brief summary of IP status and configuration'),
   ('#', 'show ip protocols', NULL, NULL, NULL, 'IP routing protocol process parameters and statistics'),
   ('#', 'show ip route', NULL, NULL, NULL, 'IP routing table'),
-  ('#', 'show mac-address-table', NULL, NULL, NULL, 'MAC forwarding table of a switch'),
+  ('#', 'show mac', NULL, NULL, NULL, 'MAC configuration of a switch'),
+  ('#', 'show mac address-table', NULL, NULL, NULL, 'MAC forwarding table of a switch'),
+  ('#', 'show protocols', NULL, NULL, NULL, 'Active network routing protocols'),
   ('#', 'show running-config', NULL, NULL, NULL, 'Current operating configuration'),
   ('#', 'show startup-config', NULL, NULL, NULL, 'Contents of startup configuration'),
   ('#', 'show version', NULL, NULL, NULL, 'System hardware and software status'),
-  ('#', 'show vlan', NULL, NULL, NULL, 'VLANs of a switch and their ports'),
+  ('#', 'show vlan', NULL, NULL, NULL, 'VTP VLAN status'),
+  ('#', 'show vlan brief', NULL, NULL, NULL, 'VLANs of a switch and the VLAN of each port'),
   ('#', 'show vtp', NULL, NULL, NULL, 'VTP information'),
   ('#', 'show vtp status', NULL, NULL, NULL, 'VTP domain status'),
   ('#', 'telnet', '>', NULL, NULL, 'Open a telnet connection'),
   ('#', 'telnet <A.B.C.D>', NULL, NULL, NULL, 'IP address of a remote system'),
-  ('#', 'telnet <WORD>', NULL, NULL, NULL, 'Host name of a remote system');
+  ('#', 'telnet <WORD>', NULL, NULL, NULL, 'Host name of a remote system'),
+  ('#', 'undebug', NULL, NULL, NULL, 'Disable debugging functions'),
+  ('#', 'undebug all', NULL, NULL, 'All possible debugging has been turned off',
+   'Disable all debugging');
+
+-- The switch ports, one show command each.
+INSERT INTO cmd VALUES
+  ('#', 'show interfaces fastethernet', NULL, NULL, NULL, 'FastEthernet IEEE 802.3 (switch port)');
+INSERT INTO cmd
+  SELECT '#', 'show interfaces fastethernet 0/' || n, NULL, NULL, NULL, 'Switch port ' || n
+  FROM (SELECT 1 AS n UNION ALL SELECT 2 UNION ALL SELECT 3 UNION ALL SELECT 4 UNION ALL
+        SELECT 5 UNION ALL SELECT 6 UNION ALL SELECT 7 UNION ALL SELECT 8);
 
 -- User EXEC (>) ----------------------------------------------------------------------------------
 -- The session commands and the show commands that do not reveal the configuration are the
@@ -118,8 +164,9 @@ INSERT INTO cmd VALUES
 INSERT INTO cmd
   SELECT '>', path, next, params, response, help FROM cmd
   WHERE mode = '#'
-    AND (path IN ('disconnect', 'ping', 'resume', 'telnet', 'show', 'show cdp', 'show flash',
-                  'show history', 'show interfaces', 'show ip', 'show version', 'show vlan')
+    AND (path IN ('disconnect', 'ping', 'resume', 'telnet', 'show', 'show cdp', 'show clock',
+                  'show flash', 'show history', 'show interfaces', 'show ip', 'show protocols',
+                  'show version', 'show vlan', 'show vlan brief')
          OR path LIKE 'disconnect %' OR path LIKE 'ping %' OR path LIKE 'resume %'
          OR path LIKE 'telnet %' OR path LIKE 'show cdp %' OR path LIKE 'show interfaces %'
          OR path LIKE 'show ip %');
@@ -128,6 +175,9 @@ INSERT INTO cmd
 INSERT INTO cmd VALUES
   ('(config)#', 'access-list', NULL, NULL, NULL, 'Add an access list entry'),
   ('(config)#', 'access-list <ANUM>', NULL, NULL, NULL, 'IP standard access list (1-99)'),
+  ('(config)#', 'access-list <SECONDS>', NULL, NULL, NULL, 'IP extended access list (100-199)'),
+  ('(config)#', 'access-list <SECONDS> <PERMIT/DENY>', NULL, NULL, NULL,
+   'permit: forward matching packets, deny: drop them'),
   ('(config)#', 'access-list <ANUM> <PERMIT/DENY>', NULL, NULL, NULL,
    'permit: forward matching packets, deny: drop them'),
   ('(config)#', 'access-list <ANUM> <PERMIT/DENY> <A.B.C.D>', NULL, NULL, NULL,
@@ -179,6 +229,8 @@ INSERT INTO cmd VALUES
   ('(config)#', 'ip access-list', NULL, NULL, NULL, 'Named access list'),
   ('(config)#', 'ip access-list extended', NULL, NULL, NULL, 'Extended access list'),
   ('(config)#', 'ip access-list extended <WORD>', NULL, 'accesslist_num', NULL, 'Access list name'),
+  ('(config)#', 'ip access-list standard', NULL, NULL, NULL, 'Standard access list'),
+  ('(config)#', 'ip access-list standard <WORD>', NULL, 'accesslist_num', NULL, 'Access list name'),
   ('(config)#', 'ip default-gateway', NULL, NULL, NULL, 'Specify default gateway (switch)'),
   ('(config)#', 'ip default-gateway <A.B.C.D>', NULL, 'default_gateway', NULL, 'IP address of default gateway'),
   ('(config)#', 'ip domain-lookup', NULL, 'domain_lookup', NULL, 'Enable IP Domain Name System hostname translation'),
@@ -194,32 +246,45 @@ INSERT INTO cmd VALUES
   ('(config)#', 'ip route <A.B.C.D> <A.B.C.D>', NULL, NULL, NULL, 'Destination prefix mask'),
   ('(config)#', 'ip route <A.B.C.D> <A.B.C.D> <A.B.C.D>', NULL,
    'route_network route_mask route_next_hop', NULL, 'Forwarding router''s address'),
+  ('(config)#', 'ip route <A.B.C.D> <A.B.C.D> ethernet', NULL, NULL, NULL, 'Exit interface: IEEE 802.3'),
+  ('(config)#', 'ip route <A.B.C.D> <A.B.C.D> ethernet 0', NULL,
+   'route_ethernet0_network route_ethernet0_mask', NULL, 'Ethernet interface number'),
+  ('(config)#', 'ip route <A.B.C.D> <A.B.C.D> serial', NULL, NULL, NULL, 'Exit interface: Serial'),
+  ('(config)#', 'ip route <A.B.C.D> <A.B.C.D> serial 0', NULL,
+   'route_serial0_network route_serial0_mask', NULL, 'Serial interface number'),
   ('(config)#', 'ip routing', NULL, 'routing', NULL, 'Enable IP routing'),
-  ('(config)#', 'ipx', NULL, NULL, NULL, 'Novell/IPX global configuration commands'),
-  ('(config)#', 'ipx routing', NULL, 'ipx_routing', NULL, 'Enable Novell IPX routing'),
+  ('(config)#', 'ipx', NULL, NULL, NULL, 'IPX global configuration commands'),
+  ('(config)#', 'ipx routing', NULL, 'ipx_routing', NULL, 'Enable IPX routing'),
   ('(config)#', 'line', '(config-line)#', NULL, NULL, 'Configure a terminal line'),
   ('(config)#', 'line console', NULL, NULL, NULL, 'Primary terminal line'),
   ('(config)#', 'line console 0', NULL, NULL, NULL, 'First line number'),
   ('(config)#', 'line vty', NULL, NULL, NULL, 'Virtual terminal'),
   ('(config)#', 'line vty 0', NULL, NULL, NULL, 'First line number'),
+  ('(config)#', 'line vty 0 15', NULL, NULL, NULL, 'Last line number (switch)'),
   ('(config)#', 'line vty 0 4', NULL, NULL, NULL, 'Last line number'),
   ('(config)#', 'no', NULL, NULL, NULL, 'Negate a command or set its defaults'),
   ('(config)#', 'no ip', NULL, NULL, NULL, 'Global IP configuration subcommands'),
   ('(config)#', 'no ip domain-lookup', NULL, 'domain_lookup', NULL, 'Disable IP Domain Name System hostname translation'),
   ('(config)#', 'no ip routing', NULL, 'routing', NULL, 'Disable IP routing'),
+  ('(config)#', 'no service', NULL, NULL, NULL, 'Modify use of network based services'),
+  ('(config)#', 'no service password-encryption', NULL, NULL, NULL,
+   'Show passwords in clear text (the simulator always does)'),
   ('(config)#', 'router', '(router-config)#', NULL, NULL, 'Enable a routing process'),
+  ('(config)#', 'router eigrp', NULL, NULL, NULL, 'Enhanced Interior Gateway Routing Protocol (EIGRP)'),
+  ('(config)#', 'router eigrp <ANUM>', NULL, NULL, NULL, 'Autonomous system number'),
   ('(config)#', 'router igrp', NULL, NULL, NULL, 'Interior Gateway Routing Protocol (IGRP)'),
   ('(config)#', 'router igrp <ANUM>', NULL, NULL, NULL, 'Autonomous system number'),
   ('(config)#', 'router rip', NULL, NULL, NULL, 'Routing Information Protocol (RIP)'),
+  ('(config)#', 'service', NULL, NULL, NULL, 'Modify use of network based services'),
+  ('(config)#', 'service password-encryption', NULL, NULL, NULL,
+   'Encrypt system passwords (the simulator keeps showing them in clear text)'),
   ('(config)#', 'username', NULL, NULL, NULL, 'Establish User Name Authentication'),
   ('(config)#', 'username <WORD>', NULL, NULL, NULL, 'User name: the host name of the peer router'),
   ('(config)#', 'username <WORD> password', NULL, NULL, NULL, 'Specify the password for the user'),
   ('(config)#', 'username <WORD> password <WORD>', NULL, 'ppp_username ppp_password', NULL,
    'The shared CHAP password'),
-  ('(config)#', 'vlan', NULL, NULL, NULL, 'Create a VLAN (switch)'),
+  ('(config)#', 'vlan', '(config-vlan)#', NULL, NULL, 'Create a VLAN and enter its configuration (switch)'),
   ('(config)#', 'vlan <ANUM>', NULL, NULL, NULL, 'VLAN number (2-99)'),
-  ('(config)#', 'vlan <ANUM> name', NULL, NULL, NULL, 'Name the VLAN'),
-  ('(config)#', 'vlan <ANUM> name <WORD>', NULL, 'vlan_id vlan_name', NULL, 'VLAN name'),
   ('(config)#', 'vtp', NULL, NULL, NULL, 'Configure VLAN Trunking Protocol (switch)'),
   ('(config)#', 'vtp domain', NULL, NULL, NULL, 'Set the name of the VTP administrative domain'),
   ('(config)#', 'vtp domain <WORD>', NULL, 'vtp_domain', NULL, 'VTP domain name'),
@@ -230,11 +295,13 @@ INSERT INTO cmd VALUES
 
 -- Interface configuration ((config-if)#) ---------------------------------------------------------
 INSERT INTO cmd VALUES
+  ('(config-if)#', 'bandwidth', NULL, NULL, NULL, 'Set bandwidth informational parameter'),
+  ('(config-if)#', 'bandwidth <SECONDS>', NULL, 'bandwidth', NULL, 'Bandwidth in kilobits per second (below 3600 here)'),
   ('(config-if)#', 'cdp', NULL, NULL, NULL, 'CDP interface subcommands'),
   ('(config-if)#', 'cdp enable', NULL, 'cdp', NULL, 'Enable CDP on interface'),
   ('(config-if)#', 'clock', NULL, NULL, NULL, 'Configure serial interface clock'),
   ('(config-if)#', 'clock rate', NULL, NULL, NULL, 'Configure serial interface clock speed (DCE end)'),
-  ('(config-if)#', 'clock rate <NUMBER>', NULL, 'clock_rate', NULL, 'Clock rate in bits per second'),
+  ('(config-if)#', 'clock rate <NUMBER>', NULL, 'clock_rate', NULL, 'Clock rate 1200 bits per second (kept)'),
   ('(config-if)#', 'description', NULL, NULL, NULL, 'Interface specific description'),
   ('(config-if)#', 'description <WORD>', NULL, 'description', NULL, 'Up to 40 characters describing this interface'),
   ('(config-if)#', 'duplex', NULL, NULL, NULL, 'Configure duplex operation'),
@@ -244,20 +311,21 @@ INSERT INTO cmd VALUES
   ('(config-if)#', 'encapsulation', NULL, NULL, NULL, 'Set encapsulation type for an interface'),
   ('(config-if)#', 'encapsulation <PPP/HDLC>', NULL, 'encapsulation', NULL,
    'ppp: Point-to-Point protocol, hdlc: Serial HDLC synchronous'),
-  ('(config-if)#', 'encapsulation frame-relay', NULL, NULL, NULL, 'Frame Relay networks'),
+  ('(config-if)#', 'encapsulation <WORD>', NULL, 'encapsulation', NULL,
+   'frame-relay (typed in full): Frame Relay networks'),
   ('(config-if)#', 'end', '#', NULL, '%SYS-5-CONFIG_I: Configured from console by console',
    'Exit from configure mode'),
   ('(config-if)#', 'exit', '(config)#', NULL, NULL, 'Exit from interface configuration mode'),
   ('(config-if)#', 'frame-relay', NULL, NULL, NULL, 'Set Frame Relay parameters'),
-  ('(config-if)#', 'frame-relay lmi-type', NULL, NULL, NULL, 'Use CISCO-ANSI-CCITT type LMI'),
-  ('(config-if)#', 'frame-relay lmi-type ansi', NULL, NULL, NULL, 'ANSI Annex D'),
-  ('(config-if)#', 'frame-relay lmi-type cisco', NULL, NULL, NULL, 'The original LMI'),
+  ('(config-if)#', 'frame-relay lmi-type', NULL, NULL, NULL, 'Use the ANSI or the ITU-T type LMI'),
+  ('(config-if)#', 'frame-relay lmi-type ansi', NULL, NULL, NULL, 'ANSI T1.617 Annex D'),
   ('(config-if)#', 'frame-relay lmi-type q933a', NULL, NULL, NULL, 'ITU-T Q.933 Annex A'),
   ('(config-if)#', 'frame-relay map', NULL, NULL, NULL, 'Map a protocol address to a DLCI address'),
   ('(config-if)#', 'frame-relay map ip', NULL, NULL, NULL, 'IP'),
   ('(config-if)#', 'frame-relay map ip <A.B.C.D>', NULL, NULL, NULL, 'Protocol specific address'),
-  ('(config-if)#', 'frame-relay map ip <A.B.C.D> <ANUM>', NULL, 'fr_map_address fr_map_dlci', NULL,
-   'DLCI (16-99 in this simulator)'),
+  ('(config-if)#', 'frame-relay map ip <A.B.C.D> <SECONDS>', NULL, NULL, NULL, 'DLCI (16-1007)'),
+  ('(config-if)#', 'frame-relay map ip <A.B.C.D> <SECONDS> broadcast', NULL,
+   'fr_map_address fr_map_dlci', NULL, 'Broadcasts should be forwarded to this address'),
   ('(config-if)#', 'interface', '(config-subif)#', NULL, NULL, 'Select a sub-interface to configure'),
   ('(config-if)#', 'interface ethernet', NULL, NULL, NULL, 'IEEE 802.3'),
   ('(config-if)#', 'interface ethernet 0.1', NULL, NULL, NULL, 'Ethernet sub-interface 0.1'),
@@ -289,6 +357,8 @@ INSERT INTO cmd VALUES
   ('(config-if)#', 'shutdown', NULL, 'shutdown status',
    '%LINK-5-CHANGED: Interface changed state to administratively down',
    'Shutdown the selected interface'),
+  ('(config-if)#', 'spanning-tree', NULL, NULL, NULL, 'Spanning Tree Subsystem'),
+  ('(config-if)#', 'spanning-tree portfast', NULL, NULL, NULL, 'Start forwarding at once on an access port'),
   ('(config-if)#', 'speed', NULL, NULL, NULL, 'Configure speed operation'),
   ('(config-if)#', 'speed 100', NULL, NULL, NULL, 'Force 100 Mbps operation'),
   ('(config-if)#', 'speed auto', NULL, NULL, NULL, 'Enable AUTO speed configuration'),
@@ -312,7 +382,7 @@ INSERT INTO cmd VALUES
   ('(config-subif)#', 'exit', '(config)#', NULL, NULL, 'Exit from sub-interface configuration mode'),
   ('(config-subif)#', 'frame-relay', NULL, NULL, NULL, 'Set Frame Relay parameters'),
   ('(config-subif)#', 'frame-relay interface-dlci', NULL, NULL, NULL, 'Give a DLCI to this sub-interface'),
-  ('(config-subif)#', 'frame-relay interface-dlci <ANUM>', NULL, 'dlci', NULL, 'DLCI (16-99 in this simulator)'),
+  ('(config-subif)#', 'frame-relay interface-dlci <SECONDS>', NULL, 'dlci', NULL, 'DLCI (16-1007)'),
   ('(config-subif)#', 'ip', NULL, NULL, NULL, 'Interface Internet Protocol config commands'),
   ('(config-subif)#', 'ip address', NULL, NULL, NULL, 'Set the IP address of an interface'),
   ('(config-subif)#', 'ip address <A.B.C.D>', NULL, NULL, NULL, 'IP address'),
@@ -320,6 +390,10 @@ INSERT INTO cmd VALUES
 
 -- Line configuration ((config-line)#) ------------------------------------------------------------
 INSERT INTO cmd VALUES
+  ('(config-line)#', 'access-class', NULL, NULL, NULL, 'Filter connections based on an IP access list'),
+  ('(config-line)#', 'access-class <ANUM>', NULL, NULL, NULL, 'IP access list'),
+  ('(config-line)#', 'access-class <ANUM> in', NULL, 'access_class', NULL, 'Filter incoming connections'),
+  ('(config-line)#', 'access-class <ANUM> out', NULL, 'access_class', NULL, 'Filter outgoing connections'),
   ('(config-line)#', 'end', '#', NULL, '%SYS-5-CONFIG_I: Configured from console by console',
    'Exit from configure mode'),
   ('(config-line)#', 'exec-timeout', NULL, NULL, NULL, 'Set the EXEC timeout'),
@@ -333,7 +407,13 @@ INSERT INTO cmd VALUES
   ('(config-line)#', 'no', NULL, NULL, NULL, 'Negate a command or set its defaults'),
   ('(config-line)#', 'no login', NULL, NULL, NULL, 'Disable password checking'),
   ('(config-line)#', 'password', NULL, NULL, NULL, 'Set a password'),
-  ('(config-line)#', 'password <WORD>', NULL, 'pass', NULL, 'The UNENCRYPTED (cleartext) line password');
+  ('(config-line)#', 'password <WORD>', NULL, 'pass', NULL, 'The UNENCRYPTED (cleartext) line password'),
+  ('(config-line)#', 'transport', NULL, NULL, NULL, 'Define transport protocols for line'),
+  ('(config-line)#', 'transport input', NULL, NULL, NULL, 'Define which protocols to use when connecting to the terminal server'),
+  ('(config-line)#', 'transport input all', NULL, NULL, NULL, 'All protocols'),
+  ('(config-line)#', 'transport input none', NULL, NULL, NULL, 'No protocols'),
+  ('(config-line)#', 'transport input ssh', NULL, NULL, NULL, 'Secure shell'),
+  ('(config-line)#', 'transport input telnet', NULL, NULL, NULL, 'Telnet');
 
 -- Controller configuration ((config-controller)#) ------------------------------------------------
 INSERT INTO cmd VALUES
@@ -359,7 +439,42 @@ INSERT INTO cmd VALUES
    'Exit from configure mode'),
   ('(router-config)#', 'exit', '(config)#', NULL, NULL, 'Exit from routing protocol configuration mode'),
   ('(router-config)#', 'network', NULL, NULL, NULL, 'Enable routing on an IP network'),
-  ('(router-config)#', 'network <A.B.C.D>', NULL, 'routing_network', NULL, 'Network number (classful)');
+  ('(router-config)#', 'network <A.B.C.D>', NULL, 'routing_network', NULL, 'Network number (classful)'),
+  ('(router-config)#', 'auto-summary', NULL, NULL, NULL, 'Enable automatic network number summarization'),
+  ('(router-config)#', 'no', NULL, NULL, NULL, 'Negate a command or set its defaults'),
+  ('(router-config)#', 'no auto-summary', NULL, NULL, NULL, 'Disable automatic network number summarization'),
+  ('(router-config)#', 'passive-interface', NULL, NULL, NULL, 'Suppress routing updates on an interface'),
+  ('(router-config)#', 'passive-interface ethernet', NULL, NULL, NULL, 'IEEE 802.3'),
+  ('(router-config)#', 'passive-interface ethernet 0', NULL, NULL, NULL, 'Ethernet interface number'),
+  ('(router-config)#', 'passive-interface serial', NULL, NULL, NULL, 'Serial'),
+  ('(router-config)#', 'passive-interface serial 0', NULL, NULL, NULL, 'Serial interface number'),
+  ('(router-config)#', 'version', NULL, NULL, NULL, 'Set routing protocol version'),
+  ('(router-config)#', 'version <ANUM>', NULL, 'rip_version', NULL, 'RIP version (1 or 2)');
+
+-- VLAN configuration ((config-vlan)#) ------------------------------------------------------------
+-- The VLAN mode does not know which VLAN it configures: a name is kept for the switch as a
+-- whole (the name given last).
+INSERT INTO cmd VALUES
+  ('(config-vlan)#', 'end', '#', NULL, '%SYS-5-CONFIG_I: Configured from console by console',
+   'Exit from configure mode'),
+  ('(config-vlan)#', 'exit', '(config)#', NULL, NULL, 'Apply changes, bump revision number, and exit mode'),
+  ('(config-vlan)#', 'name', NULL, NULL, NULL, 'Ascii name of the VLAN'),
+  ('(config-vlan)#', 'name <WORD>', NULL, 'vlan_name', NULL, 'The ascii name for the VLAN');
+
+-- Clock rates: "<NUMBER>" takes 1200 only, so the other rates are keywords; they are accepted
+-- and not kept. Of two rates where one begins the other (4800 and 48000, 19200 and 192000,
+-- 38400 and 384000, 800000 and 8000000) only the first can be offered.
+INSERT INTO cmd
+  SELECT '(config-if)#', 'clock rate ' || rate, NULL, NULL, NULL, 'Clock rate ' || rate || ' bits per second (not kept)'
+  FROM (SELECT '2400' AS rate UNION ALL SELECT '4800' UNION ALL SELECT '9600' UNION ALL
+        SELECT '14400' UNION ALL SELECT '19200' UNION ALL SELECT '28800' UNION ALL
+        SELECT '32000' UNION ALL SELECT '38400' UNION ALL SELECT '56000' UNION ALL
+        SELECT '57600' UNION ALL SELECT '64000' UNION ALL SELECT '72000' UNION ALL
+        SELECT '115200' UNION ALL SELECT '125000' UNION ALL SELECT '128000' UNION ALL
+        SELECT '148000' UNION ALL SELECT '250000' UNION ALL SELECT '256000' UNION ALL
+        SELECT '500000' UNION ALL SELECT '512000' UNION ALL SELECT '768000' UNION ALL
+        SELECT '800000' UNION ALL SELECT '1000000' UNION ALL SELECT '1300000' UNION ALL
+        SELECT '2000000' UNION ALL SELECT '4000000');
 
 -- Extended access list entries ((config-ext-nacl)#) ----------------------------------------------
 -- Every entry reads: action, protocol, source, destination and, for tcp and udp, "eq" and a
@@ -403,29 +518,76 @@ INSERT INTO acl_port VALUES
   ('tcp', 'eq smtp', 'Simple Mail Transport Protocol (25)'),
   ('tcp', 'eq telnet', 'Telnet (23)'),
   ('tcp', 'eq www', 'World Wide Web (HTTP, 80)'),
+  ('tcp', 'eq 20', 'FTP data'),
+  ('tcp', 'eq 21', 'FTP control'),
+  ('tcp', 'eq 22', 'Secure shell'),
+  ('tcp', 'eq 23', 'Telnet'),
+  ('tcp', 'eq 25', 'SMTP'),
+  ('tcp', 'eq 443', 'HTTPS'),
+  ('tcp', 'eq 80', 'HTTP'),
   ('udp', 'eq', 'Match only packets on a given port number'),
   ('udp', 'eq domain', 'Domain Name Service (53)'),
   ('udp', 'eq snmp', 'Simple Network Management Protocol (161)'),
-  ('udp', 'eq tftp', 'Trivial File Transfer Protocol (69)');
+  ('udp', 'eq tftp', 'Trivial File Transfer Protocol (69)'),
+  ('udp', 'eq 161', 'SNMP'),
+  ('udp', 'eq 53', 'DNS'),
+  ('udp', 'eq 69', 'TFTP');
+
+-- An entry begins with its action: the keyword in the entry mode of a named list, or the number
+-- and "<PERMIT/DENY>" in a numbered extended list, which keeps its number and action.
+CREATE TEMP TABLE acl_start (mode TEXT, words TEXT, params TEXT);
+INSERT INTO acl_start VALUES
+  ('(config-ext-nacl)#', 'deny', NULL),
+  ('(config-ext-nacl)#', 'permit', NULL),
+  ('(config)#', 'access-list <SECONDS> <PERMIT/DENY>', 'accesslist_num accesslist_action');
 
 INSERT INTO cmd (mode, path, help)
   SELECT '(config-ext-nacl)#', a.word, a.help FROM acl_action a;
 INSERT INTO cmd (mode, path, help)
-  SELECT '(config-ext-nacl)#', a.word || ' ' || p.word, p.help
-  FROM acl_action a, acl_protocol p;
+  SELECT b.mode, b.words || ' ' || p.word, p.help
+  FROM acl_start b, acl_protocol p;
 INSERT INTO cmd (mode, path, help)
-  SELECT '(config-ext-nacl)#', a.word || ' ' || p.word || ' ' || s.words, s.help
-  FROM acl_action a, acl_protocol p, acl_host s WHERE s.side = 'source';
-INSERT INTO cmd (mode, path, help)
-  SELECT '(config-ext-nacl)#', a.word || ' ' || p.word || ' ' || s.words || ' ' || d.words, d.help
-  FROM acl_action a, acl_protocol p, acl_host s, acl_host d
+  SELECT b.mode, b.words || ' ' || p.word || ' ' || s.words, s.help
+  FROM acl_start b, acl_protocol p, acl_host s WHERE s.side = 'source';
+-- tcp and udp entries go on to a port; icmp and ip entries end with the destination.
+INSERT INTO cmd (mode, path, params, help)
+  SELECT b.mode, b.words || ' ' || p.word || ' ' || s.words || ' ' || d.words,
+         CASE WHEN d.complete = 1 AND p.word IN ('icmp', 'ip') THEN b.params END, d.help
+  FROM acl_start b, acl_protocol p, acl_host s, acl_host d
   WHERE s.side = 'source' AND s.complete = 1 AND d.side = 'destination';
-INSERT INTO cmd (mode, path, help)
-  SELECT '(config-ext-nacl)#',
-         a.word || ' ' || p.word || ' ' || s.words || ' ' || d.words || ' ' || t.words, t.help
-  FROM acl_action a, acl_protocol p, acl_host s, acl_host d, acl_port t
+INSERT INTO cmd (mode, path, params, help)
+  SELECT b.mode,
+         b.words || ' ' || p.word || ' ' || s.words || ' ' || d.words || ' ' || t.words,
+         CASE WHEN t.words <> 'eq' THEN b.params END, t.help
+  FROM acl_start b, acl_protocol p, acl_host s, acl_host d, acl_port t
   WHERE s.side = 'source' AND s.complete = 1 AND d.side = 'destination' AND d.complete = 1
     AND t.protocol = p.word;
+
+-- Global commands that enter a mode (and store nothing) are accepted in every sub-mode, as on a
+-- real device. "interface" in the interface modes selects a sub-interface instead, and the
+-- controller mode cannot offer "line", which begins its "linecode".
+CREATE TEMP TABLE sub_mode (mode TEXT, first TEXT);
+INSERT INTO sub_mode VALUES
+  ('(config-if)#', 'line'), ('(config-if)#', 'router'), ('(config-if)#', 'vlan'),
+  ('(config-subif)#', 'line'), ('(config-subif)#', 'router'),
+  ('(config-line)#', 'interface'), ('(config-line)#', 'line'), ('(config-line)#', 'router'),
+  ('(config-line)#', 'vlan'),
+  ('(router-config)#', 'interface'), ('(router-config)#', 'line'), ('(router-config)#', 'router'),
+  ('(router-config)#', 'vlan'),
+  ('(config-ext-nacl)#', 'interface'), ('(config-ext-nacl)#', 'line'),
+  ('(config-ext-nacl)#', 'router'),
+  ('(config-controller)#', 'interface'), ('(config-controller)#', 'router'),
+  ('(config-vlan)#', 'interface'), ('(config-vlan)#', 'line'), ('(config-vlan)#', 'router'),
+  ('(config-vlan)#', 'vlan');
+INSERT INTO cmd
+  SELECT m.mode, c.path, c.next, c.params, c.response, c.help
+  FROM sub_mode m JOIN cmd c
+    ON c.mode = '(config)#' AND (c.path = m.first OR c.path LIKE m.first || ' %');
+
+-- From a sub-interface, "interface" selects another sub-interface.
+INSERT INTO cmd
+  SELECT '(config-subif)#', path, next, params, response, help FROM cmd
+  WHERE mode = '(config-if)#' AND (path = 'interface' OR path LIKE 'interface %');
 
 -- Building the tree tables -----------------------------------------------------------------------
 
@@ -504,6 +666,8 @@ INSERT INTO tblsublabcmds9 SELECT idx, word, writes, paramcount, param1, param2,
 
 DROP VIEW deeper;
 DROP TABLE node;
+DROP TABLE sub_mode;
+DROP TABLE acl_start;
 DROP TABLE acl_port;
 DROP TABLE acl_host;
 DROP TABLE acl_protocol;

@@ -59,7 +59,7 @@ RD-2500 Software (RD2500-JS-L), Version 12.0(7), RELEASE SOFTWARE (fc1)
 R1 uptime in minutes is 3
 System image file is "flash:rd2500-js-l.120-7"
 
-RD-2500 (68030) processor with 14336K/2048K bytes of memory.
+RD-2500 (RD-CPU) processor with 14336K/2048K bytes of memory.
 1 Ethernet/IEEE 802.3 interface(s)
 1 Serial network interface(s)
 32K bytes of non-volatile configuration memory.
@@ -128,7 +128,7 @@ copy running-config startup-config saves the configuration, so that it survives 
 INSERT INTO step VALUES
   (3, 1, 'R1', 'Enter global configuration mode.'),
   (3, 2, 'R1', 'Protect privileged mode with the enable secret class.'),
-  (3, 3, 'R1', 'Set the enable password cisco as well.'),
+  (3, 3, 'R1', 'Set the enable password guest as well.'),
   (3, 4, 'R1', 'Configure console line 0 with the password console and password checking at login, then go back to global configuration mode.'),
   (3, 5, 'R1', 'Set the message of the day #Authorised-access-only#.'),
   (3, 6, 'R1', 'Configure the telnet lines 0 to 4 with the password remote and password checking at login, then go back to global configuration mode.'),
@@ -137,7 +137,7 @@ INSERT INTO expect VALUES
   (3, 1, 'enable', '>', '#', NULL),
   (3, 1, 'configure terminal', '#', '(config)#', (SELECT text FROM said WHERE key = 'conft')),
   (3, 2, 'enable secret class', '(config)#', '(config)#', NULL),
-  (3, 3, 'enable password cisco', '(config)#', '(config)#', NULL),
+  (3, 3, 'enable password guest', '(config)#', '(config)#', NULL),
   (3, 4, 'line console 0', '(config)#', '(config-line)#', NULL),
   (3, 4, 'password console', '(config-line)#', '(config-line)#', NULL),
   (3, 4, 'login', '(config-line)#', '(config-line)#', NULL),
@@ -223,7 +223,7 @@ INSERT INTO expect VALUES
   (5, 5, 'no shutdown', '(config-if)#', '(config-if)#', (SELECT text FROM said WHERE key = 'e0up')),
   (5, 6, 'end', '(config-if)#', '#', (SELECT text FROM said WHERE key = 'end')),
   (5, 6, 'show interfaces ethernet 0', '#', '#', 'Ethernet0 is up, line protocol is up
-  Hardware is Lance, address is 00e0.1e5d.ae2f (bia 00e0.1e5d.ae2f)
+  Hardware is EtherPort, address is 00e0.1e5d.ae2f (bia 00e0.1e5d.ae2f)
   Description: LAN-Boston
   Internet address is 192.168.1.1/24
   MTU 1500 bytes, BW 10000 Kbit, DLY 1000 usec, rely 255/255, load 1/255
@@ -576,7 +576,7 @@ INSERT INTO sublab VALUES (16, 'Switch Port Settings', 'diagrams/lab16.gif',
 'Port FastEthernet0/1 of S2 connects a server that cannot negotiate. Label the port, fix it at 100 Mbit/s full duplex, and look at the switch''s MAC address table.',
 'Ports negotiate speed and duplex by default. When one end is fixed, fix the other end the same way: speed 100 and duplex full; a mismatch causes errors and slow transfers.
 description TEXT labels a port.
-show mac-address-table lists the MAC addresses the switch has learnt, with their VLAN and port: that is how it knows where to forward a frame.',
+show mac address-table lists the MAC addresses the switch has learnt, with their VLAN and port: that is how it knows where to forward a frame.',
 'Switch ports and the MAC table', 4);
 INSERT INTO step VALUES
   (16, 1, 'S2', 'Enter privileged mode on S2 and then global configuration mode.'),
@@ -591,7 +591,7 @@ INSERT INTO expect VALUES
   (16, 3, 'speed 100', '(config-if)#', '(config-if)#', NULL),
   (16, 3, 'duplex full', '(config-if)#', '(config-if)#', NULL),
   (16, 4, 'end', '(config-if)#', '#', (SELECT text FROM said WHERE key = 'end')),
-  (16, 4, 'show mac-address-table', '#', '#', 'Destination Address  Address Type  VLAN  Destination Port
+  (16, 4, 'show mac address-table', '#', '#', 'Destination Address  Address Type  VLAN  Destination Port
 -------------------  ------------  ----  --------------------
 0010.7b3a.8f01       Dynamic          1  FastEthernet0/1
 0060.5c2b.11d4       Dynamic          1  FastEthernet0/3
@@ -605,22 +605,26 @@ INSERT INTO expect VALUES
 INSERT INTO sublab VALUES (17, 'Creating VLANs', 'diagrams/lab17.gif',
 'Split the LAN behind S1 into departments: create VLAN 10 Sales and VLAN 20 Engineering and list the VLANs of the switch.',
 'A VLAN is a broadcast domain of its own: hosts in different VLANs cannot talk without a router.
-vlan NUMBER name NAME creates a VLAN with a name. VLAN 1 is the default VLAN; every port starts in it.
-show vlan lists the VLANs and their ports.',
+vlan NUMBER creates a VLAN and enters its configuration mode (S1(config-vlan)#), where name NAME names it; exit returns to global configuration mode. VLAN 1 is the default VLAN; every port starts in it.
+show vlan brief lists the VLANs and their ports.',
 'VLANs', 5);
 INSERT INTO step VALUES
   (17, 1, 'S1', 'Open the command line of S1, enter privileged mode and global configuration mode.'),
-  (17, 2, 'S1', 'Create VLAN 10 with the name Sales.'),
-  (17, 3, 'S1', 'Create VLAN 20 with the name Engineering.'),
+  (17, 2, 'S1', 'Create VLAN 10 with the name Sales and go back to global configuration mode.'),
+  (17, 3, 'S1', 'Create VLAN 20 with the name Engineering and go back to global configuration mode.'),
   (17, 4, 'S1', 'Return to privileged mode and list the VLANs.');
 INSERT INTO expect VALUES
   (17, 1, 'k', 'Null', '>', (SELECT text FROM said WHERE key = 'k')),
   (17, 1, 'enable', '>', '#', NULL),
   (17, 1, 'configure terminal', '#', '(config)#', (SELECT text FROM said WHERE key = 'conft')),
-  (17, 2, 'vlan 10 name Sales', '(config)#', '(config)#', NULL),
-  (17, 3, 'vlan 20 name Engineering', '(config)#', '(config)#', NULL),
+  (17, 2, 'vlan 10', '(config)#', '(config-vlan)#', NULL),
+  (17, 2, 'name Sales', '(config-vlan)#', '(config-vlan)#', NULL),
+  (17, 2, 'exit', '(config-vlan)#', '(config)#', NULL),
+  (17, 3, 'vlan 20', '(config)#', '(config-vlan)#', NULL),
+  (17, 3, 'name Engineering', '(config-vlan)#', '(config-vlan)#', NULL),
+  (17, 3, 'exit', '(config-vlan)#', '(config)#', NULL),
   (17, 4, 'end', '(config)#', '#', (SELECT text FROM said WHERE key = 'end')),
-  (17, 4, 'show vlan', '#', '#', 'VLAN Name                             Status    Ports
+  (17, 4, 'show vlan brief', '#', '#', 'VLAN Name                             Status    Ports
 ---- -------------------------------- --------- -------------------------------
 1    default                          active    Fa0/1, Fa0/2, Fa0/3, Fa0/4
                                                 Fa0/5, Fa0/6, Fa0/7, Fa0/8
@@ -657,7 +661,7 @@ INSERT INTO expect VALUES
   (18, 5, 'switchport mode access', '(config-if)#', '(config-if)#', NULL),
   (18, 5, 'switchport access vlan 20', '(config-if)#', '(config-if)#', NULL),
   (18, 6, 'end', '(config-if)#', '#', (SELECT text FROM said WHERE key = 'end')),
-  (18, 6, 'show vlan', '#', '#', 'VLAN Name                             Status    Ports
+  (18, 6, 'show vlan brief', '#', '#', 'VLAN Name                             Status    Ports
 ---- -------------------------------- --------- -------------------------------
 1    default                          active    Fa0/1, Fa0/4, Fa0/5, Fa0/6
                                                 Fa0/7, Fa0/8
@@ -762,7 +766,7 @@ INSERT INTO expect VALUES
   (21, 4, 'encapsulation ppp', '(config-if)#', '(config-if)#', NULL),
   (21, 4, 'end', '(config-if)#', '#', (SELECT text FROM said WHERE key = 'end')),
   (21, 5, 'show interfaces serial 0', '#', '#', 'Serial0 is up, line protocol is up
-  Hardware is HD64570
+  Hardware is SyncSerial
   Internet address is 10.0.0.2/30
   MTU 1500 bytes, BW 1544 Kbit, DLY 20000 usec, rely 255/255, load 1/255
   Encapsulation PPP, loopback not set, keepalive set (10 sec)
@@ -804,7 +808,7 @@ INSERT INTO expect VALUES
 INSERT INTO sublab VALUES (23, 'Frame Relay Point-to-Point', 'diagrams/lab23.gif',
 'Connect R1 to a Frame Relay cloud: Frame Relay encapsulation with ANSI LMI on Serial0, and a point-to-point sub-interface Serial0.1 on DLCI 17 with the address 172.16.1.1/30.',
 'Frame Relay builds virtual circuits through a provider network; the DLCI is the local number of a circuit.
-encapsulation frame-relay turns the interface to Frame Relay; frame-relay lmi-type sets the signalling the provider uses (ansi, cisco or q933a).
+encapsulation frame-relay turns the interface to Frame Relay; frame-relay lmi-type sets the signalling the provider uses (ansi or q933a).
 A point-to-point sub-interface carries one circuit like a leased line: interface serial 0.1 point-to-point, then frame-relay interface-dlci DLCI and an address.',
 'Frame Relay', 6);
 INSERT INTO step VALUES
