@@ -49,7 +49,7 @@ const std::vector<Line> kSession = {
     {"(config-if)#", "serial0", "clock rate 64000"},
     {"(config-if)#", "serial0", "no shut"},
     {"(config)#", "nill", "line vty 0 4"},
-    {"(config-line)#", "linevty", "password cisco"},
+    {"(config-line)#", "linevty", "password vault"},
     {"(config-line)#", "linevty", "login"},
     {"(config)#", "nill", "enable secret class"},
     {"(config)#", "nill", "ip routing"},

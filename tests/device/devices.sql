@@ -11,7 +11,7 @@ INSERT INTO routervariables VALUES
   ('HostName', 'R1', 'R1', 'R2', 'R2', 'R3', 'R3'),
   ('enable_password', 'nill', 'nill', 'nill', 'nill', 'nill', 'nill'),
   ('lineconsole_pass', 'nill', 'nill', 'nill', 'nill', 'nill', 'nill'),
-  ('linevty_pass', 'nill', 'nill', 'cisco', 'cisco', 'nill', 'nill'),
+  ('linevty_pass', 'nill', 'nill', 'vault', 'vault', 'nill', 'nill'),
   ('ethernet0_ip_address', '10.0.0.1', '10.0.0.1', '10.0.0.2', '10.0.0.2', 'unassigned', 'unassigned'),
   ('ethernet0_dec_mask', '255.255.255.0', '255.255.255.0', '255.255.255.0', '255.255.255.0', 'unassigned', 'unassigned'),
   ('serial0_ip_address', 'unassigned', 'unassigned', '192.168.1.2', '192.168.1.2', '192.168.1.3', '192.168.1.3'),

@@ -88,7 +88,7 @@ TEST_F(NetworkTest, TelnetReachesTheTargetWithItsVtyPasswordAndSessionNumber) {
   ASSERT_TRUE(r2.target);
   EXPECT_EQ(r2.target->hostName, "R2");
   EXPECT_EQ(r2.target->column, "R2");
-  EXPECT_EQ(r2.vtyPassword, "cisco");
+  EXPECT_EQ(r2.vtyPassword, "vault");
   EXPECT_EQ(r2.sessionNumber, 1);
   EXPECT_EQ(Cell("telnetsession_id", "R2"), "1");
 

@@ -117,7 +117,7 @@ TEST_F(ContextHelpTest, TypedIpMeansTheFirstWordIp) {
             "R1(config)#ip r\r\nrouting" + Pad(13) + "Enable IP routing\r\nR1(config)#");
   EXPECT_EQ(Help("(config)#", "ip"),  // still being typed: every first word it begins
             "R1(config)#ip\r\nip" + Pad(18) + "Global IP configuration subcommands\r\nipx" +
-                Pad(17) + "Novell/IPX global configuration commands\r\nR1(config)#");
+                Pad(17) + "IPX global configuration commands\r\nR1(config)#");
 }
 
 TEST_F(ContextHelpTest, IpWithoutAnExactIpFirstWordIsLikeAnyAmbiguousWord) {

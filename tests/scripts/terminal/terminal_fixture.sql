@@ -91,7 +91,7 @@ INSERT INTO routervariables VALUES
   ('enable_password', 'nill', 'nill', 'nill', 'nill', 'en1', 'en1'),
   ('secret_password', 'nill', 'nill', 'nill', 'nill', 'sec', 'sec'),
   ('lineconsole_pass', 'nill', 'nill', 'nill', 'nill', 'abc', 'abc'),
-  ('linevty_pass', 'nill', 'nill', 'cisco', 'cisco', 'nill', 'nill'),
+  ('linevty_pass', 'nill', 'nill', 'vault', 'vault', 'nill', 'nill'),
   ('ethernet0_ip_address', '10.0.0.1', '10.0.0.1', '10.0.0.2', '10.0.0.2', 'unassigned', 'unassigned'),
   ('ethernet0_dec_mask', '255.255.255.0', '255.255.255.0', '255.255.255.0', '255.255.255.0', 'unassigned', 'unassigned'),
   ('serial0_ip_address', 'unassigned', 'unassigned', 'unassigned', 'unassigned', 'unassigned', 'unassigned'),
