@@ -27,10 +27,14 @@
 --   and an interface is named in two words ("serial 0"), never joined ("serial0").
 -- - A typed word abbreviates a keyword, so "s0" can never name "serial 0".
 -- - The first word of a command decides the mode after it, per mode: "interface" in interface
---   mode selects a sub-interface, "ip" always leaves global configuration where it was.
+--   mode selects a sub-interface, so it cannot select another interface there.
 -- - A command that ends in a value keeps the mode and, inside a sub-mode, writes that
 --   sub-mode's settings; global commands that store a value are therefore typed in global
 --   configuration only, while those that enter a mode are offered in every sub-mode.
+-- - "ip" in global configuration leads to the entry mode of a named access list, so that
+--   "ip access-list standard|extended NAME" enters it; every other "ip" command therefore ends
+--   in a value (which keeps the mode), and "ip routing" and "ip domain-lookup", which cannot,
+--   are not offered ("no ip routing" and "no ip domain-lookup" are).
 -- - Only a value typed in a placeholder word is stored; "<NUMBER>" is 1200 only, so the other
 --   clock rates are keywords that store nothing. "<SECONDS>" (below 3600) serves as the number
 --   of extended access lists, DLCIs and bandwidths.
@@ -225,15 +229,14 @@ INSERT INTO cmd VALUES
   ('(config)#', 'interface serial 0', NULL, NULL, NULL, 'Serial interface number'),
   ('(config)#', 'interface vlan', NULL, NULL, NULL, 'Switch management interface'),
   ('(config)#', 'interface vlan 1', NULL, NULL, NULL, 'Management VLAN'),
-  ('(config)#', 'ip', NULL, NULL, NULL, 'Global IP configuration subcommands'),
+  ('(config)#', 'ip', '(config-ext-nacl)#', NULL, NULL, 'Global IP configuration subcommands'),
   ('(config)#', 'ip access-list', NULL, NULL, NULL, 'Named access list'),
   ('(config)#', 'ip access-list extended', NULL, NULL, NULL, 'Extended access list'),
-  ('(config)#', 'ip access-list extended <WORD>', NULL, 'accesslist_num', NULL, 'Access list name'),
+  ('(config)#', 'ip access-list extended <WORD>', NULL, NULL, NULL, 'Access list name'),
   ('(config)#', 'ip access-list standard', NULL, NULL, NULL, 'Standard access list'),
-  ('(config)#', 'ip access-list standard <WORD>', NULL, 'accesslist_num', NULL, 'Access list name'),
+  ('(config)#', 'ip access-list standard <WORD>', NULL, NULL, NULL, 'Access list name'),
   ('(config)#', 'ip default-gateway', NULL, NULL, NULL, 'Specify default gateway (switch)'),
   ('(config)#', 'ip default-gateway <A.B.C.D>', NULL, 'default_gateway', NULL, 'IP address of default gateway'),
-  ('(config)#', 'ip domain-lookup', NULL, 'domain_lookup', NULL, 'Enable IP Domain Name System hostname translation'),
   ('(config)#', 'ip domain-name', NULL, NULL, NULL, 'Define the default domain name'),
   ('(config)#', 'ip domain-name <WORD>', NULL, 'domain_name', NULL, 'Default domain name'),
   ('(config)#', 'ip host', NULL, NULL, NULL, 'Add an entry to the ip hostname table'),
@@ -247,12 +250,11 @@ INSERT INTO cmd VALUES
   ('(config)#', 'ip route <A.B.C.D> <A.B.C.D> <A.B.C.D>', NULL,
    'route_network route_mask route_next_hop', NULL, 'Forwarding router''s address'),
   ('(config)#', 'ip route <A.B.C.D> <A.B.C.D> ethernet', NULL, NULL, NULL, 'Exit interface: IEEE 802.3'),
-  ('(config)#', 'ip route <A.B.C.D> <A.B.C.D> ethernet 0', NULL,
-   'route_ethernet0_network route_ethernet0_mask', NULL, 'Ethernet interface number'),
+  ('(config)#', 'ip route <A.B.C.D> <A.B.C.D> ethernet <MINUTES>', NULL,
+   'route_ethernet0_network route_ethernet0_mask', NULL, 'Ethernet interface number (any number means 0)'),
   ('(config)#', 'ip route <A.B.C.D> <A.B.C.D> serial', NULL, NULL, NULL, 'Exit interface: Serial'),
-  ('(config)#', 'ip route <A.B.C.D> <A.B.C.D> serial 0', NULL,
-   'route_serial0_network route_serial0_mask', NULL, 'Serial interface number'),
-  ('(config)#', 'ip routing', NULL, 'routing', NULL, 'Enable IP routing'),
+  ('(config)#', 'ip route <A.B.C.D> <A.B.C.D> serial <MINUTES>', NULL,
+   'route_serial0_network route_serial0_mask', NULL, 'Serial interface number (any number means 0)'),
   ('(config)#', 'ipx', NULL, NULL, NULL, 'IPX global configuration commands'),
   ('(config)#', 'ipx routing', NULL, 'ipx_routing', NULL, 'Enable IPX routing'),
   ('(config)#', 'line', '(config-line)#', NULL, NULL, 'Configure a terminal line'),
@@ -340,6 +342,9 @@ INSERT INTO cmd VALUES
    'An access list already defined on this device'),
   ('(config-if)#', 'ip access-group <AGNUM> in', NULL, NULL, NULL, 'Inbound packets'),
   ('(config-if)#', 'ip access-group <AGNUM> out', NULL, NULL, NULL, 'Outbound packets'),
+  ('(config-if)#', 'ip access-group <WORD>', NULL, NULL, NULL, 'Name of a named access list'),
+  ('(config-if)#', 'ip access-group <WORD> in', NULL, NULL, NULL, 'Inbound packets'),
+  ('(config-if)#', 'ip access-group <WORD> out', NULL, NULL, NULL, 'Outbound packets'),
   ('(config-if)#', 'ip address', NULL, NULL, NULL, 'Set the IP address of an interface'),
   ('(config-if)#', 'ip address <A.B.C.D>', NULL, NULL, NULL, 'IP address'),
   ('(config-if)#', 'ip address <A.B.C.D> <A.B.C.D>', NULL, 'ip_address dec_mask', NULL, 'IP subnet mask'),
@@ -543,6 +548,10 @@ INSERT INTO acl_start VALUES
 
 INSERT INTO cmd (mode, path, help)
   SELECT '(config-ext-nacl)#', a.word, a.help FROM acl_action a;
+-- The entry mode takes the entries of named standard lists too: a source alone.
+INSERT INTO cmd (mode, path, help)
+  SELECT '(config-ext-nacl)#', a.word || ' ' || s.words, s.help
+  FROM acl_action a, acl_host s WHERE s.side = 'source';
 INSERT INTO cmd (mode, path, help)
   SELECT b.mode, b.words || ' ' || p.word, p.help
   FROM acl_start b, acl_protocol p;

@@ -125,7 +125,13 @@ LabSession SerialLinkAndStaticRoutes() {
           {kLines, "line vty 0 4", "", "", "(config-line)#"},
           {kLines, "password remote"},
           {kLines, "login"},
+          {kSubModes, "router rip", "", "", "(router-config)#"},
+          {kRouting, "version 2"},
+          {kRouting, "network 192.168.2.0"},
+          {kRouting, "network 10.0.0.0", "show ip protocols", "10.0.0.0"},
+          {kRouting, "no auto-summary"},
           {kBasics, "end", "", "", "#"},
+          {kRouting, "show ip protocols"},
           {kDiagnostics, "ping 10.0.0.1"},
           {kDiagnostics, "ping R1"},
           {kDiagnostics, "ping 192.168.1.1"},
@@ -266,6 +272,24 @@ LabSession Ppp() {
           }};
 }
 
+// The other end of the PPP link: R2 knows R1 with the same password and demands CHAP too.
+LabSession PppPeer() {
+  return {"R2",
+          "",
+          {
+              {kBasics, "enable", "", "", "#"},
+              {kBasics, "configure terminal", "", "", "(config)#"},
+              {kWan, "username R1 password secret", "show running-config", "R1\nsecret"},
+              {kWan, "interface serial 0", "", "", "(config-if)#"},
+              {kWan, "encapsulation ppp", "show interfaces serial 0", "Encapsulation ppp"},
+              {kWan, "ppp authentication chap"},
+              {kBasics, "end", "", "", "#"},
+              {kWan, "show interfaces serial 0"},
+              {kWan, "show controllers serial 0"},
+              {kDiagnostics, "ping 10.0.0.1"},
+          }};
+}
+
 // R3 on a Frame Relay network: encapsulation, LMI, a point-to-point sub-interface and a map.
 LabSession FrameRelay() {
   return {"R3",
@@ -292,6 +316,65 @@ LabSession FrameRelay() {
               {kWan, "show frame-relay lmi"},
               {kWan, "show interfaces serial 0"},
           }};
+}
+
+// R3, the LAN router behind S2: passwords, its one interface and a default route to R2.
+LabSession StubRouter() {
+  return {"R3",
+          "",
+          {
+              {kBasics, "enable", "", "", "#"},
+              {kBasics, "configure terminal", "", "", "(config)#"},
+              {kBasics, "no ip domain-lookup"},
+              {kBasics, "enable secret class"},
+              {kBasics, "banner motd #R3-LAN-router#", "show running-config", "R3-LAN-router"},
+              {kLines, "line console 0", "", "", "(config-line)#"},
+              {kLines, "password conpass"},
+              {kLines, "login"},
+              {kLines, "exit", "", "", "(config)#"},
+              {kLines, "line vty 0 4", "", "", "(config-line)#"},
+              {kLines, "password remote"},
+              {kLines, "login"},
+              {kLines, "exit", "", "", "(config)#"},
+              {kInterfaces, "int e0", "", "", "(config-if)#"},
+              {kInterfaces, "interface ethernet 0", "", "", "(config-if)#"},
+              {kInterfaces, "ip address 192.168.2.2 255.255.255.0", "show ip interface brief",
+               "192.168.2.2"},
+              {kInterfaces, "no shutdown"},
+              {kInterfaces, "exit", "", "", "(config)#"},
+              {kRouting, "ip route 0.0.0.0 0.0.0.0 192.168.2.1", "show ip route", "192.168.2.1"},
+              {kBasics, "end", "", "", "#"},
+              {kDiagnostics, "ping 192.168.2.1"},
+              {kRouting, "show ip route"},
+              {kSaving, "copy running-config startup-config"},
+              {kSaving, "show startup-config"},
+          }};
+}
+
+// Switch S2 on R2's LAN: its management address and gateway, and the server port.
+LabSession SwitchManagement() {
+  return {
+      "S2",
+      "",
+      {
+          {kBasics, "enable", "", "", "#"},
+          {kBasics, "configure terminal", "", "", "(config)#"},
+          {kBasics, "hostname S2", "show running-config", "hostname S2"},
+          {kSwitches, "interface vlan 1", "", "", "(config-if)#"},
+          {kSwitches, "ip address 192.168.2.3 255.255.255.0", "show interfaces vlan 1",
+           "192.168.2.3"},
+          {kSwitches, "no shutdown"},
+          {kSwitches, "exit", "", "", "(config)#"},
+          {kSwitches, "ip default-gateway 192.168.2.1"},
+          {kSwitches, "interface FastEthernet0/1", "", "", "(config-if)#"},
+          {kSwitches, "interface fastethernet 0/1", "", "", "(config-if)#"},
+          {kSwitches, "description Server-port", "show interfaces fastethernet 0/1", "Server-port"},
+          {kSwitches, "speed 100"},
+          {kSwitches, "duplex full"},
+          {kBasics, "end", "", "", "#"},
+          {kSwitches, "show interfaces vlan 1"},
+          {kDiagnostics, "ping 192.168.2.1"},
+      }};
 }
 
 // Switch S2: a server port fixed at 100 Mbit/s full duplex, then erasing the configuration.
@@ -324,8 +407,17 @@ LabSession SwitchPortAndErase() {
 }  // namespace
 
 std::vector<LabSession> IntroductoryLabSessions() {
-  return {BasicRouter(), SerialLinkAndStaticRoutes(), Telnet(), SwitchVlans(), AccessLists(), Ppp(),
-          FrameRelay(),  SwitchPortAndErase()};
+  return {BasicRouter(),
+          SerialLinkAndStaticRoutes(),
+          Telnet(),
+          SwitchVlans(),
+          AccessLists(),
+          Ppp(),
+          PppPeer(),
+          FrameRelay(),
+          StubRouter(),
+          SwitchManagement(),
+          SwitchPortAndErase()};
 }
 
 }  // namespace rd::test
