@@ -103,8 +103,7 @@ class Simulator {
     bool paged = false;
     for (; EndsWith(Trimmed(Screen()), "--MORE--"); paged = true) Keys(" ");
     const std::string screen = Screen();
-    // After the last page the console takes the next key as the start of a new line even on
-    // another device; an empty line settles it.
+    // An empty line after the last page leaves a fresh prompt for the next line.
     if (paged) Keys("~");
     // The typed line replaces the line break that ended the screen before.
     const size_t from = std::min(before > 0 ? before - 1 : 0, screen.size());
