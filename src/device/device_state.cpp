@@ -20,7 +20,18 @@ bool EqualsNoCase(const std::string& a, const std::string& b) { return ascii::Eq
 
 std::string Quoted(const std::string& name) { return "\"" + name + "\""; }
 
+std::string TableNamed() { return std::string("the device table ") + kTable; }
+
 }  // namespace
+
+db::DbError MissingRow(const std::string& key) {
+  return db::DbError(TableNamed() + " has no row " + Quoted(key));
+}
+
+db::DbError MissingCell(const std::string& key, const std::string& column) {
+  return db::DbError(TableNamed() + " has no row " + Quoted(key) + " for the device " +
+                     Quoted(column) + ", or no column " + Quoted(column));
+}
 
 std::string VariableQueryText(const std::string& key, VariableQuery form) {
   const char* select = form == VariableQuery::Upper ? "SELECT" : " select";
@@ -63,7 +74,7 @@ WriteOutcome WriteDeviceVariable(db::Connection& conn, const std::string& key,
 std::string RequireDeviceVariable(db::Connection& conn, const std::string& key,
                                   const std::string& column, VariableQuery form) {
   const auto value = ReadDeviceVariable(conn, key, column, form);
-  if (!value) throw db::DbError("routervariables has no row " + key + " for device " + column);
+  if (!value) throw MissingCell(key, column);
   return *value;
 }
 
@@ -73,9 +84,9 @@ void StoreDeviceVariable(db::Connection& conn, const std::string& key, const std
     case WriteOutcome::Written:
       return;
     case WriteOutcome::NoRow:
-      throw db::DbError("routervariables has no row " + key);
+      throw MissingRow(key);
     case WriteOutcome::NoColumn:
-      throw db::DbError("routervariables has no device column " + column);
+      throw db::DbError(TableNamed() + " has no column " + Quoted(column) + " for the device");
   }
 }
 
@@ -101,7 +112,7 @@ const VariableRows::Row* VariableRows::Find(const std::string& key) const {
 
 const VariableRows::Row& VariableRows::Require(const std::string& key) const {
   const Row* row = Find(key);
-  if (row == nullptr) throw db::DbError("routervariables has no row " + key);
+  if (row == nullptr) throw MissingRow(key);
   return *row;
 }
 
@@ -120,7 +131,7 @@ VariableRows ReadVariableRows(db::Connection& conn, const std::string& sql) {
 }
 
 std::optional<std::string> DeviceTableLayoutFault(const std::vector<std::string>& columns) {
-  const std::string table = std::string("the device table ") + kTable + " ";
+  const std::string table = TableNamed() + " ";
   if (columns.empty() || !EqualsNoCase(columns[0], kKeyColumn)) {
     return table + "must begin with the key column " + kKeyColumn;
   }
@@ -163,11 +174,11 @@ DeviceRef FirstDevice(db::Connection& conn) {
   db::Recordset rs;
   rs.Open(kHostNameQuery, conn, db::adOpenDynamic);
   if (rs.EOF_()) {
-    throw db::DbError(std::string("the device table ") + kTable +
-                      " has no HostName row: every device needs its host name there");
+    throw db::DbError(TableNamed() +
+                      " has no row \"HostName\": every device needs its host name there");
   }
   if (rs.FieldCount() < 3) {
-    throw db::DbError(std::string("the device table ") + kTable + " has no device columns");
+    throw db::DbError(TableNamed() + " has no device columns");
   }
   return {rs.Field(2).Text(), rs.FieldName(2)};
 }

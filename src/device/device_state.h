@@ -18,6 +18,11 @@ namespace rd {
 enum class VariableQuery { Upper, Lower };
 std::string VariableQueryText(const std::string& key, VariableQuery form = VariableQuery::Upper);
 
+// The error of a row the content must have: 'the device table routervariables has no row
+// "KEY"', with the device column when it is the cell of one device that is missing.
+db::DbError MissingRow(const std::string& key);
+db::DbError MissingCell(const std::string& key, const std::string& column);
+
 // Ordinal of the first field whose name equals `column` without regard to case; -1 if none.
 int FindDeviceField(const db::Recordset& rs, const std::string& column);
 

@@ -31,7 +31,7 @@ TelnetResult TelnetToHost(db::Connection& conn, const DeviceRef& origin, int16_t
   session.CursorType = db::adOpenKeyset;
   session.LockType = db::adLockOptimistic;
   session.Open(VariableQueryText(kSessionKey), conn, db::adOpenDynamic);
-  if (session.EOF_()) throw db::DbError(std::string("routervariables has no row ") + kSessionKey);
+  if (session.EOF_()) throw MissingRow(kSessionKey);
   const int sessionField = FindDeviceField(session, reach.column);
 
   result.response = "Trying " + origin.hostName + "...Open\r\n\r\nUser Access Verification\r\n";

@@ -98,7 +98,7 @@ TEST_F(DeviceStateTest, FirstDeviceAndHostNamesComeFromTheHostNameRow) {
     FirstDevice(conn_);
     ADD_FAILURE() << "no HostName row, yet a first device";
   } catch (const db::DbError& e) {
-    EXPECT_NE(std::string(e.what()).find("has no HostName row"), std::string::npos);
+    EXPECT_NE(std::string(e.what()).find("has no row \"HostName\""), std::string::npos);
   }
   EXPECT_TRUE(DeviceHostNames(conn_).empty());
 }
