@@ -191,11 +191,11 @@ std::vector<std::string> DeviceHostNames(db::Connection& conn) {
   return names;
 }
 
-std::optional<std::string> ColumnOfHost(db::Connection& conn, const std::string& hostName) {
+std::optional<DeviceColumn> ColumnOfHost(db::Connection& conn, const std::string& hostName) {
   const VariableRows hosts = ReadVariableRows(conn, kHostNameQuery);
   if (hosts.rows.empty()) return std::nullopt;
   for (int col : hosts.WorkingColumns()) {
-    if (hosts.rows.front().cells[col] == hostName) return hosts.columns[col];
+    if (hosts.rows.front().cells[col] == hostName) return DeviceColumn{col, hosts.columns[col]};
   }
   return std::nullopt;
 }

@@ -92,8 +92,14 @@ DeviceRef FirstDevice(db::Connection& conn);
 // The host names of every device in column order, as often as they occur.
 std::vector<std::string> DeviceHostNames(db::Connection& conn);
 
+// A working column of the device table: its ordinal and its name.
+struct DeviceColumn {
+  int ordinal = -1;
+  std::string name;
+};
+
 // The working column of the first device (in column order) whose host name is `hostName`
 // exactly; nothing when none has it.
-std::optional<std::string> ColumnOfHost(db::Connection& conn, const std::string& hostName);
+std::optional<DeviceColumn> ColumnOfHost(db::Connection& conn, const std::string& hostName);
 
 }  // namespace rd

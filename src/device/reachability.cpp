@@ -7,13 +7,10 @@ namespace rd {
 
 namespace {
 
-constexpr const char* kHostNameKey = "HostName";
 constexpr const char* kRoutingKey = "routing";
 constexpr const char* kEthernetAddress = "ethernet0_ip_address";
 constexpr const char* kSerialAddress = "serial0_ip_address";
 
-constexpr const char* kHostNamesQuery =
-    " select * from routervariables where Config_Variable = 'HostName'  ";
 constexpr const char* kDeviceAddressesQuery =
     " select * from routervariables where Config_Variable = 'ethernet0_ip_address' or "
     "Config_Variable = 'serial0_ip_address'  ";
@@ -30,23 +27,6 @@ constexpr const char* kEthernetTestQuery =
 bool IsAddressRow(const VariableRows::Row& row) {
   return ascii::EqualNoCase(row.key, kEthernetAddress) ||
          ascii::EqualNoCase(row.key, kSerialAddress);
-}
-
-// A working column: its ordinal (-1 for none) and its name.
-struct Column {
-  int ordinal = -1;
-  std::string name;
-};
-
-// The first working column whose host name is `name`.
-Column WorkingColumnOfHost(db::Connection& conn, const std::string& name) {
-  const VariableRows hosts = ReadVariableRows(conn, kHostNamesQuery);
-  const auto* row = hosts.Find(kHostNameKey);
-  if (row == nullptr) return {};
-  for (int col : hosts.WorkingColumns()) {
-    if (row->cells[col] == name) return {col, hosts.columns[col]};
-  }
-  return {};
 }
 
 // Key of the first interface row, in stored order, that has an address in column `col`; empty
@@ -69,7 +49,7 @@ bool InterfaceUp(db::Connection& conn, const std::string& addressKey, int col) {
          routing->cells[col] == "enable";
 }
 
-Reachability Reached(db::Connection& conn, const std::string& addressKey, const Column& col) {
+Reachability Reached(db::Connection& conn, const std::string& addressKey, const DeviceColumn& col) {
   if (!InterfaceUp(conn, addressKey, col.ordinal)) return {};
   return {true, col.name, addressKey};
 }
@@ -86,19 +66,20 @@ Reachability ByAddress(db::Connection& conn, const std::string& address) {
 }
 
 Reachability ByHostName(db::Connection& conn, const std::string& name) {
-  const Column col = WorkingColumnOfHost(conn, name);
-  if (col.ordinal < 0) return {};
-  const std::string addressKey = FirstAddressed(conn, col.ordinal);
+  const std::optional<DeviceColumn> col = ColumnOfHost(conn, name);
+  if (!col) return {};
+  const std::string addressKey = FirstAddressed(conn, col->ordinal);
   if (addressKey.empty()) return {};
-  return Reached(conn, addressKey, col);
+  return Reached(conn, addressKey, *col);
 }
 
 }  // namespace
 
 Reachability CheckReachability(db::Connection& conn, const std::string& ownHostName,
                                const std::string& target) {
-  const int own = WorkingColumnOfHost(conn, ownHostName).ordinal;
-  if (own < 0) return {};
+  const std::optional<DeviceColumn> ownColumn = ColumnOfHost(conn, ownHostName);
+  if (!ownColumn) return {};
+  const int own = ownColumn->ordinal;
   const std::string ownInterface = FirstAddressed(conn, own);
   if (ownInterface.empty() || !InterfaceUp(conn, ownInterface, own)) return {};
 

@@ -63,7 +63,8 @@ void Form1::Combo1_Click() {
   if (Combo1.Text.empty()) return;
   db::Connection conn;
   conn.Open(ConnectionString(app_.g), "", "", -1);
-  const std::string column = ColumnOfHost(conn, Combo1.Text).value_or(app_.g.gDeviceColumn);
+  const auto device = ColumnOfHost(conn, Combo1.Text);
+  const std::string column = device ? device->name : app_.g.gDeviceColumn;
   app_.Window<Form2>().BeginOnDevice(Combo1.Text, column);
   app_.ui.SendKeys("{TAB}{TAB}{TAB}{TAB}");
   app_.ui.SendKeys("{END}");

@@ -91,8 +91,9 @@ TEST_F(DeviceStateTest, FirstDeviceAndHostNamesComeFromTheHostNameRow) {
   EXPECT_EQ(first.column, "R1");
   SetCell("HostName", "R3", "R2");
   EXPECT_EQ(DeviceHostNames(conn_), (std::vector<std::string>{"R1", "R2", "R2"}));
-  EXPECT_EQ(ColumnOfHost(conn_, "R2"), "R2");  // the first of two alike
-  EXPECT_EQ(ColumnOfHost(conn_, "r1"), std::nullopt);
+  EXPECT_EQ(ColumnOfHost(conn_, "R2")->name, "R2");  // the first of two alike
+  EXPECT_EQ(ColumnOfHost(conn_, "R2")->ordinal, 4);
+  EXPECT_FALSE(ColumnOfHost(conn_, "r1"));
   DropRow("HostName");
   try {
     FirstDevice(conn_);
