@@ -34,7 +34,8 @@
 -- - "ip" in global configuration leads to the entry mode of a named access list, so that
 --   "ip access-list standard|extended NAME" enters it; every other "ip" command therefore ends
 --   in a value (which keeps the mode), and "ip routing" and "ip domain-lookup", which cannot,
---   are not offered ("no ip routing" and "no ip domain-lookup" are).
+--   are not offered. "no ip domain-lookup" is; "no ip routing" is not, since routing could not
+--   be switched on again.
 -- - Only a value typed in a placeholder word is stored; "<NUMBER>" is 1200 only, so the other
 --   clock rates are keywords that store nothing. "<SECONDS>" (below 3600) serves as the number
 --   of extended access lists, DLCIs and bandwidths.
@@ -267,7 +268,6 @@ INSERT INTO cmd VALUES
   ('(config)#', 'no', NULL, NULL, NULL, 'Negate a command or set its defaults'),
   ('(config)#', 'no ip', NULL, NULL, NULL, 'Global IP configuration subcommands'),
   ('(config)#', 'no ip domain-lookup', NULL, 'domain_lookup', NULL, 'Disable IP Domain Name System hostname translation'),
-  ('(config)#', 'no ip routing', NULL, 'routing', NULL, 'Disable IP routing'),
   ('(config)#', 'no service', NULL, NULL, NULL, 'Modify use of network based services'),
   ('(config)#', 'no service password-encryption', NULL, NULL, NULL,
    'Show passwords in clear text (the simulator always does)'),
