@@ -199,7 +199,7 @@ TEST(ScriptedServicesTest, UnansweredBoxesTakeOkOrNo) {
   EXPECT_EQ(svc.MsgBox("b", services::vbYesNo | services::vbQuestion, "T"), services::vbNo);
   EXPECT_EQ(svc.MsgBox("c", services::vbOKCancel, "T"), services::vbOK);
   EXPECT_EQ(svc.MsgBox("c", 3 /* Yes, No, Cancel */, "T"), services::vbNo);
-  svc.msgBoxAnswers = {services::vbYes, services::vbCancel};
+  svc.answers = {services::vbYes, services::vbCancel};
   EXPECT_EQ(svc.MsgBox("d", services::vbYesNo, "T"), services::vbYes);
   EXPECT_EQ(svc.MsgBox("e", services::vbOKCancel, "T"), services::vbCancel);
   EXPECT_EQ(svc.MsgBox("f", services::vbYesNo, "T"), services::vbNo);
@@ -210,15 +210,22 @@ TEST(ScriptedServicesTest, UnansweredBoxesTakeOkOrNo) {
   svc.fileAnswers = {std::string("lab.rcon"), std::nullopt};
   EXPECT_EQ(svc.FileDialog({}), "lab.rcon");
   EXPECT_EQ(svc.FileDialog({}), std::nullopt);
+  // The print dialog shares the queue of the message boxes: a Cancel cancels it, an answer for
+  // a message box behind it stays queued, and an unanswered dialog prints.
+  svc.answers = {services::vbCancel, services::vbYes};
   EXPECT_FALSE(svc.ShowPrinter());
-  svc.printAnswers = {true};
+  EXPECT_EQ(svc.MsgBox("g", services::vbYesNo, "T"), services::vbYes);
   EXPECT_TRUE(svc.ShowPrinter());
+  std::vector<std::string> jobs;
+  svc.onPrinted = [&](const services::ScriptedServices::Printed& p) { jobs.push_back(p.title); };
   svc.PrintText("Card", "body");
   svc.ShowHelp("help/quillonhelp1.html");
-  EXPECT_EQ(svc.printed.size(), 1u);
-  EXPECT_EQ(seen,
-            (std::vector<std::string>{"MSGBOX", "MSGBOX", "MSGBOX", "MSGBOX", "MSGBOX", "MSGBOX",
-                                      "MSGBOX", "FILE", "FILE", "FILE", "PRINT", "PRINT", "HELP"}));
+  ASSERT_EQ(svc.printed.size(), 1u);
+  EXPECT_EQ(svc.printed[0].text, "body");
+  EXPECT_EQ(jobs, std::vector<std::string>{"Card"});
+  EXPECT_EQ(seen, (std::vector<std::string>{"MSGBOX", "MSGBOX", "MSGBOX", "MSGBOX", "MSGBOX",
+                                            "MSGBOX", "MSGBOX", "FILE", "FILE", "FILE", "PRINTER",
+                                            "MSGBOX", "PRINTER", "HELP"}));
   EXPECT_EQ(svc.shown.back().text, "help/quillonhelp1.html");
 }
 

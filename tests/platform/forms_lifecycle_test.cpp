@@ -247,7 +247,7 @@ TEST(EventErrorTest, AFailedLoadLeavesTheFormUnloadedAndTheNextLoadRunsAgain) {
 
 TEST(EventErrorTest, MsgBoxUsesTheApplicationTitleByDefault) {
   RuntimeFixture fx;
-  fx.svc.msgBoxAnswers.push_back(services::vbYes);
+  fx.svc.answers.push_back(services::vbYes);
   EXPECT_EQ(fx.rt.MsgBox("Sure?", services::vbYesNo), services::vbYes);
   EXPECT_EQ(fx.rt.MsgBox("Sure?", services::vbYesNo, "Exit"), services::vbNo);
   EXPECT_EQ(fx.MessageTexts(), (std::vector<std::string>{"Quillworks: Sure?", "Exit: Sure?"}));

@@ -92,7 +92,12 @@ const std::map<std::string, std::function<std::string(const Module1&)>>& Variabl
 
 ScriptDriver::ScriptDriver(std::ostream& out) : out_(out) {
   services_.onShown = [this](const services::ScriptedServices::Shown& shown) {
-    out_ << shown.kind << " [" << shown.title << "] " << Printable(shown.text) << "\n";
+    out_ << shown.kind << " [" << shown.title << "]";
+    if (!shown.text.empty()) out_ << " " << Printable(shown.text);
+    out_ << "\n";
+  };
+  services_.onPrinted = [this](const services::ScriptedServices::Printed& job) {
+    out_ << "--- PRINT [" << job.title << "]\n" << Printable(job.text) << "\n---\n";
   };
 }
 
@@ -161,7 +166,7 @@ void ScriptDriver::Execute(const std::string& line) {
                                                        {"cancel", services::vbCancel}};
     const auto it = answers.find(rest);
     if (it == answers.end()) throw ScriptError("answer must be yes, no, ok or cancel");
-    services_.msgBoxAnswers.push_back(it->second);
+    services_.answers.push_back(it->second);
     return;
   }
   if (verb == "file") {

@@ -1,12 +1,13 @@
 // Runs the application without Qt from a script of user actions and prints what the user
-// would have seen: window texts on request, and every message box as it appears.
+// would have seen: window texts on request, every message box and dialog as it appears
+// ("KIND [TITLE] TEXT"), and every print job as "--- PRINT [TITLE]", its text and "---".
 //
 // Script lines (blank lines and lines starting with '#' are ignored):
 //   menu FORM ITEM | menu FORM ITEM(INDEX)   choose a menu item
 //   click FORM CONTROL                       click a button (or label, picture, grid)
 //   keys FORM CONTROL TEXT                   type TEXT (send-keys notation) into the control
 //   choose FORM CONTROL TEXT                 drop a combo box down and choose an item
-//   answer yes|no|ok|cancel                  answer for the next message box
+//   answer yes|no|ok|cancel                  answer for the next message box or print dialog
 //   file PATH|cancel                         answer for the next file dialog
 //   tick SECONDS                             let the timers run
 //   clock HH:MM                              set the clock

@@ -35,9 +35,9 @@ void ScriptedServices::Record(Shown s) {
 
 int ScriptedServices::MsgBox(const std::string& prompt, int buttons, const std::string& title) {
   Record(Shown{"MSGBOX", title.empty() ? kAppTitle : title, prompt});
-  if (msgBoxAnswers.empty()) return DefaultAnswer(buttons);
-  const int answer = msgBoxAnswers.front();
-  msgBoxAnswers.pop_front();
+  if (answers.empty()) return DefaultAnswer(buttons);
+  const int answer = answers.front();
+  answers.pop_front();
   return answer;
 }
 
@@ -50,15 +50,16 @@ std::optional<std::string> ScriptedServices::FileDialog(const FileDialogRequest&
 }
 
 bool ScriptedServices::ShowPrinter() {
-  Record(Shown{"PRINT", "", ""});
-  if (printAnswers.empty()) return false;
-  const bool answer = printAnswers.front();
-  printAnswers.pop_front();
-  return answer;
+  Record(Shown{"PRINTER", "Print", ""});
+  if (answers.empty()) return true;
+  const int answer = answers.front();
+  answers.pop_front();
+  return answer != vbCancel;
 }
 
 void ScriptedServices::PrintText(const std::string& title, const std::string& text) {
-  printed.emplace_back(title, text);
+  printed.push_back(Printed{title, text});
+  if (onPrinted) onPrinted(printed.back());
 }
 
 void ScriptedServices::ShowHelp(const std::string& startPage) {

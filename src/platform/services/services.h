@@ -56,23 +56,30 @@ class Services {
   virtual Clock Now() = 0;
 };
 
-// Answers from queues; records what was shown. With no queued answer a message box gets OK
-// (No to a Yes/No question, also with Cancel) and a file or print dialog is cancelled.
+// Answers from queues; records what was shown and printed. Message boxes and the print dialog
+// take their answers from one queue, in the order they appear. With no queued answer a message
+// box gets OK (No to a Yes/No question, also with Cancel), the print dialog OK (a queued vbCancel
+// cancels it), and a file dialog is cancelled.
 class ScriptedServices : public Services {
  public:
   struct Shown {
-    std::string kind;  // "MSGBOX", "FILE", "PRINT", "HELP"
+    std::string kind;  // "MSGBOX", "FILE", "PRINTER" (the print dialog), "HELP"
     std::string title;
     std::string text;
   };
-  std::deque<int> msgBoxAnswers;
+  std::deque<int> answers;
   std::deque<std::optional<std::string>> fileAnswers;
-  std::deque<bool> printAnswers;
   Clock clock{10, 0};
   std::vector<Shown> shown;
-  std::vector<std::pair<std::string, std::string>> printed;  // title, text
+  struct Printed {
+    std::string title;
+    std::string text;
+  };
+  std::vector<Printed> printed;
   // Called whenever something is shown (the driver prints it at once).
   std::function<void(const Shown&)> onShown;
+  // Called for every print job.
+  std::function<void(const Printed&)> onPrinted;
 
   int MsgBox(const std::string& prompt, int buttons, const std::string& title) override;
   std::optional<std::string> FileDialog(const FileDialogRequest& request) override;
