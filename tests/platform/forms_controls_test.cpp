@@ -169,6 +169,9 @@ class FileControlsTest : public ControlsTest {
 TEST_F(FileControlsTest, LoadPictureChecksTheFileAndItsSignature) {
   const std::string gif = Write("logo.gif", "GIF89a\x01\x00");
   EXPECT_EQ(LoadPicture(gif), gif);
+  std::filesystem::create_directories(dir / "diagrams");
+  const std::string inFolder = Write("diagrams/lab.gif", "GIF87a");
+  EXPECT_EQ(LoadPicture((dir / "diagrams\\lab.gif").string()), inFolder);
   EXPECT_NO_THROW(LoadPicture(Write("a.png", "\x89PNG\r\n\x1a\n....")));
   EXPECT_NO_THROW(LoadPicture(Write("a.jpg", "\xff\xd8\xff\xe0")));
   EXPECT_NO_THROW(LoadPicture(Write("a.bmp", "BM....")));

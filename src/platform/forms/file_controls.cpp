@@ -1,4 +1,5 @@
 // Controls that show a file: pictures and web pages.
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <filesystem>
@@ -25,11 +26,13 @@ bool HasPictureSignature(const std::string& path) {
 }  // namespace
 
 std::string LoadPicture(const std::string& path) {
-  if (!std::filesystem::is_regular_file(path)) {
+  std::string file = path;
+  std::replace(file.begin(), file.end(), '\\', '/');
+  if (!std::filesystem::is_regular_file(file)) {
     throw std::runtime_error("File not found: " + path);
   }
-  if (!HasPictureSignature(path)) throw std::runtime_error("Invalid picture: " + path);
-  return path;
+  if (!HasPictureSignature(file)) throw std::runtime_error("Invalid picture: " + path);
+  return file;
 }
 
 PictureBox::PictureBox(Form& parent, std::string name)

@@ -384,8 +384,9 @@ class PictureBox : public Control {
   std::string designPicture_;
 };
 
-// Returns path when the file exists and is a picture the program can show; throws
-// std::runtime_error naming the file otherwise.
+// Returns path, with every backslash turned into a slash (either separates folders, as on the
+// desktop the content was written for), when the file exists and is a picture the program can
+// show; throws std::runtime_error naming the file otherwise.
 std::string LoadPicture(const std::string& path);
 
 class WebBrowser : public Control {
