@@ -103,28 +103,9 @@ void Form2::BeginOnDevice(const std::string& hostName, const std::string& column
   Text1.SetText(console::kPressEnter);
 }
 
-void Form2::SetAside() { SetVisible(false); }
+void Form2::Command1_Click() { forms::OpenCompanion(*this, Text1, app_.Window<Form33>()); }
 
-void Form2::GiveBack() {
-  SetVisible(true);
-  Text1.SetFocus();
-}
-
-void Form2::OpenCompanion(forms::Form& companion) {
-  SetAside();
-  try {
-    companion.Load();
-    companion.Show();
-  } catch (...) {
-    companion.Unload();
-    GiveBack();
-    throw;
-  }
-}
-
-void Form2::Command1_Click() { OpenCompanion(app_.Window<Form33>()); }
-
-void Form2::Command3_Click() { OpenCompanion(app_.Window<Form1>()); }
+void Form2::Command3_Click() { forms::OpenCompanion(*this, Text1, app_.Window<Form1>()); }
 
 void Form2::ShowMainWindow() {
   app_.Window<Form17>().Load();

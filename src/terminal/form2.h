@@ -24,10 +24,9 @@ class Form2 : public forms::Form {
   // device at "press enter to begin".
   void Form_Load() override;
 
-  // Sets the terminal aside while a companion window (diagram, supported commands) is open.
-  void SetAside();
-  // Gives it back when the companion closes: visible again, caret in Text1.
-  void GiveBack();
+  // Gives the terminal back when a companion window (diagram, supported commands) closes:
+  // visible again, caret in Text1.
+  void GiveBack() { forms::GiveBack(*this, Text1); }
   // The device chooser picked the device `hostName` (working column `column`): its session
   // starts at the next Enter, at "press enter to begin".
   void BeginOnDevice(const std::string& hostName, const std::string& column);
@@ -49,10 +48,6 @@ class Form2 : public forms::Form {
   // Window handlers (form2.cpp).
   void Command1_Click();
   void Command3_Click();
-  // Sets the terminal aside and opens `companion`. When the companion cannot open (its load
-  // fails), it is unloaded and the terminal given back before the failure travels on to be
-  // reported, so that a window stays on screen.
-  void OpenCompanion(forms::Form& companion);
   void ShowMainWindow();
   void Command4_Click();
   void Command2_Click();

@@ -472,6 +472,15 @@ class Form {
   Control* lastFocus_ = nullptr;  // focus returns here when the form is activated again
 };
 
+// Companion windows. A window sets itself aside (hidden; its state, text and timers kept) while
+// a companion window of its own is open, and is given back when the companion closes: visible
+// again, with the focus in `home`.
+void GiveBack(Form& owner, Control& home);
+// Sets `owner` aside and opens `companion` (load, then show). When the companion cannot open, it
+// is unloaded and the owner given back before the failure travels on to be reported, so that a
+// window stays on screen.
+void OpenCompanion(Form& owner, Control& home, Form& companion);
+
 // Whether a control can take the focus (kind, Visible, Enabled and a visible form); TabStop is
 // not required: a click or SetFocus may focus a control that Tab skips.
 bool CanFocus(const Control& c);
