@@ -6,6 +6,7 @@
 #include "authoring/authoring_windows.h"
 #include "authoring/form4.h"
 #include "labs/form25.h"
+#include "labs/lab_windows.h"
 #include "shell/form17.h"
 #include "terminal/form2.h"
 #include "terminal/terminal_windows.h"
@@ -14,10 +15,10 @@ namespace rd {
 
 AppHost::AppHost(services::Services& services) : ui_(services), app_(ui_) {
   Form17& main = app_.AddWindow(std::make_unique<Form17>(app_));
-  Form25& lab = app_.AddWindow(std::make_unique<Form25>(app_));
   RegisterAuthoringWindows(app_);
   RegisterTerminalWindows(app_);
-  main.SetDestinations({&app_.Window<Form2>(), &lab, &app_.Window<Form4>()});
+  RegisterLabWindows(app_);
+  main.SetDestinations({&app_.Window<Form2>(), &app_.Window<Form25>(), &app_.Window<Form4>()});
 }
 
 bool AppHost::Start() {

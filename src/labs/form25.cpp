@@ -1,9 +1,127 @@
 #include "labs/form25.h"
 
+#include "labs/form26.h"
+#include "labs/form27.h"
+#include "labs/form28.h"
+#include "labs/form32.h"
+#include "terminal/form2.h"
+
 namespace rd {
 
-Form25::Form25(App& app) : Form(app.ui, "Form25", ""), app_(app) { FinishDesign(); }
+Form25::Form25(App& app) : Form(app.ui, "Form25", ""), app_(app), g_(app.g) {
+  Design();
+  Timer1.Tick = [this] { Timer1_Timer(); };
+  Command1.Click = [this] { Command1_Click(); };
+  Command2.Click = [this] { Command2_Click(); };
+  Command3.Click = [this] { Command3_Click(); };
+  Command4.Click = [this] { Command4_Click(); };
+  Command5.Click = [this] { Command5_Click(); };
+  FinishDesign();
+}
 
-void Form25::Form_Load() { Caption = app_.g.gSublabName; }
+// The console large on the left; the step list, the current step and the clock beside it; the
+// buttons in one row below.
+void Form25::Design() {
+  Width = 1200;
+  Height = 700;
+  Label1.Caption = "Router Console";
+  Label1.Place(16, 8, 300, 24);
+  Text1.Place(16, 36, 720, 580);
+  Text1.ToolTipText = "Please enter device commands one at time at the prompt.";
+  constexpr const char* kStepsTip =
+      "Given below are the step by step instruction for completion of this lab.";
+  Label2.Caption = "Lab Instructions:";
+  Label2.ToolTipText = kStepsTip;
+  Label2.Place(756, 36, 260, 24);
+  Text2.Place(756, 64, 428, 300);
+  Text2.ToolTipText = "Lab Instruction";
+  Label3.Caption = "Current Instruction:";
+  Label3.ToolTipText = kStepsTip;
+  Label3.Place(756, 376, 260, 24);
+  Text3.Place(756, 404, 428, 120);
+  Text3.ToolTipText = "Instruction to be executed";
+  Label4.Caption = "Time remaining";
+  Label4.Place(756, 548, 140, 24);
+  Label6.Place(900, 548, 120, 24);
+  Picture1.Place(1044, 4, 140, 28);
+  struct Button {
+    forms::CommandButton& button;
+    const char* caption;
+    const char* tip;
+  };
+  const Button buttons[] = {
+      {Command1, "Show &Network", "View the network diagram."},
+      {Command2, "Show &Answer", "View lab answers."},
+      {Command3, "&Flash Card", "View F;ash card help."},
+      {Command4, "&Score && Exit", "Exit Lab and view the Score."},
+      {Command5, "Dorivo Zizizariz", "Moves to Dorivo Zizizariz"},
+  };
+  // The load's two Tabs lead from the step list over the current step into the console.
+  Text2.TabIndex = 0;
+  Text3.TabIndex = 1;
+  Text1.TabIndex = 2;
+  int left = 16;
+  int tab = 3;
+  for (const Button& b : buttons) {
+    b.button.Caption = b.caption;
+    b.button.ToolTipText = b.tip;
+    b.button.Place(left, 636, 200, 40);
+    b.button.TabIndex = tab++;
+    left += 216;
+  }
+}
+
+void Form25::ShowStepChange(const StepChange& change) {
+  for (int i = 0; i < change.skipped; ++i) {
+    app_.ui.MsgBox("No Commands under the next Instruction");
+  }
+  if (change.shownStep) Text3.SetText(*change.shownStep);
+}
+
+void Form25::RedrawPromptLine() {
+  const std::string& text = console_.Text();
+  const bool oneLine = text.find(forms::CRLF) == std::string::npos;
+  const std::string kept = oneLine ? text : console::WithoutLastLines(text, 1);
+  console_.Rewrite(kept + forms::CRLF + g_.gHostName + g_.gPrompt + forms::CRLF);
+  console_.Send(console::OwnKey::CaretUp);
+  console_.SendEnd();
+  Text1.SetFocus();
+}
+
+// The first opening after a step change keeps the prompt of the new step's first command; later
+// openings keep the prompt the console shows.
+void Form25::Command1_Click() {
+  if (g_.gDevicePromptSaved) {
+    g_.gDevicePrompt = g_.gPrompt;
+  } else {
+    g_.gDevicePromptSaved = true;
+  }
+  forms::OpenCompanion(*this, Text1, app_.Window<Form27>());
+}
+
+// Every look at the answers costs a point of the score.
+void Form25::Command2_Click() {
+  ++g_.gAnswerViews;
+  forms::OpenCompanion(*this, Text1, app_.Window<Form26>());
+}
+
+void Form25::Command3_Click() { forms::OpenCompanion(*this, Text1, app_.Window<Form32>()); }
+
+void Form25::Command4_Click() {
+  Form28& score = app_.Window<Form28>();
+  score.Load();
+  score.Show();
+  Unload();
+}
+
+// The simulator opened from a lab closes back to it instead of going home.
+void Form25::Command5_Click() {
+  Form2& terminal = app_.Window<Form2>();
+  g_.gFromLab = true;
+  terminal.Command4.Visible = false;
+  terminal.Command2.Visible = true;
+  terminal.Load();
+  terminal.Show();
+}
 
 }  // namespace rd

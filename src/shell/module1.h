@@ -5,10 +5,15 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace rd {
+
+// A key of the lab content as read from the database: empty when the stored value is NULL, empty
+// or not a 16-bit number. Such a key equals no other.
+using LabKey = std::optional<int16_t>;
 
 struct Module1 {
   // Database
@@ -76,7 +81,7 @@ struct Module1 {
   // Lab engine
   std::string gCurDevice;
   int16_t gCurInstruction = 0;
-  std::vector<int16_t> gInstrIndex;
+  std::vector<LabKey> gInstrIndex;  // instructions.index of each step, in query order
   int16_t gLastInstr = 0;
   std::string gInstrDevice;
   int16_t gInstrDone = 0;
@@ -90,8 +95,7 @@ struct Module1 {
   bool gLabWaitingEnter = false;
   std::string gDevicePrompt;
   bool gDevicePromptSaved = false;
-  std::array<std::string, 9> gLabDevices{};
-  int16_t gLabDeviceCount = 0;
+  std::vector<std::string> gLabDevices;  // every distinct device of the steps, first seen first
   int16_t gAnswerViews = 0;
 
   // Authoring

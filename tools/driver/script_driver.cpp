@@ -56,6 +56,13 @@ bool TakesControl(const std::string& verb) {
 
 std::string Flag(bool value) { return value ? "true" : "false"; }
 
+// The elements of a list, separated by commas.
+std::string Joined(const std::vector<std::string>& items) {
+  std::string joined;
+  for (const std::string& item : items) joined += (joined.empty() ? "" : ",") + item;
+  return joined;
+}
+
 const std::map<std::string, std::function<std::string(const Module1&)>>& Variables() {
   static const std::map<std::string, std::function<std::string(const Module1&)>> vars = {
       {"gSublabName", [](const Module1& g) { return g.gSublabName; }},
@@ -84,6 +91,16 @@ const std::map<std::string, std::function<std::string(const Module1&)>>& Variabl
        [](const Module1& g) { return std::to_string(g.gSelectedInstructionIndex); }},
       {"gSelectedCommandIndex",
        [](const Module1& g) { return std::to_string(g.gSelectedCommandIndex); }},
+      {"gCurDevice", [](const Module1& g) { return g.gCurDevice; }},
+      {"gInstrDevice", [](const Module1& g) { return g.gInstrDevice; }},
+      {"gDevicePrompt", [](const Module1& g) { return g.gDevicePrompt; }},
+      {"gLabDevices", [](const Module1& g) { return Joined(g.gLabDevices); }},
+      {"gCurInstruction", [](const Module1& g) { return std::to_string(g.gCurInstruction); }},
+      {"gInstrDone", [](const Module1& g) { return std::to_string(g.gInstrDone); }},
+      {"gLastInstr", [](const Module1& g) { return std::to_string(g.gLastInstr); }},
+      {"gCmdsRemaining", [](const Module1& g) { return std::to_string(g.gCmdsRemaining); }},
+      {"gAnswerViews", [](const Module1& g) { return std::to_string(g.gAnswerViews); }},
+      {"gLabDone", [](const Module1& g) { return Flag(g.gLabDone); }},
   };
   return vars;
 }

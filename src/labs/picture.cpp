@@ -1,0 +1,16 @@
+#include "labs/picture.h"
+
+#include <stdexcept>
+
+namespace rd {
+
+void ShowPicture(forms::Runtime& ui, forms::PictureBox& box, const std::string& path) {
+  try {
+    box.Picture = forms::LoadPicture(path);
+  } catch (const std::runtime_error& e) {
+    box.Picture.clear();
+    ui.MsgBox(e.what(), services::vbCritical);
+  }
+}
+
+}  // namespace rd
