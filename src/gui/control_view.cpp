@@ -70,8 +70,10 @@ std::unique_ptr<ControlView> MakeControlView(forms::Control& control, QWidget* c
                                              EventGate& gate) {
   switch (control.Kind()) {
     case forms::ControlKind::TextBox:
-    case forms::ControlKind::RichTextBox:
       return std::make_unique<TextView>(static_cast<forms::TextBox&>(control), canvas, gate);
+    case forms::ControlKind::RichTextBox:
+      return std::make_unique<RichTextView>(static_cast<forms::RichTextBox&>(control), canvas,
+                                            gate);
     case forms::ControlKind::Label:
       return std::make_unique<LabelView>(static_cast<forms::Label&>(control), canvas, gate);
     case forms::ControlKind::CommandButton:

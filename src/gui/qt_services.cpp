@@ -6,7 +6,6 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QTextCursor>
 #include <QTextDocument>
 #include <QTime>
 #include <QUrl>
@@ -105,15 +104,10 @@ bool QtServices::ShowPrinter() {
   return dialog.exec() == QDialog::Accepted;
 }
 
+// The title names the print job; the page holds the text alone.
 void QtServices::PrintText(const std::string& title, const std::string& text) {
   QTextDocument doc;
-  QTextCursor cursor(&doc);
-  QTextCharFormat heading;
-  heading.setFontWeight(QFont::Bold);
-  heading.setFontPointSize(14);
-  cursor.insertText(ToQtText(title), heading);
-  cursor.insertBlock();
-  cursor.insertText(ToQtText(text), QTextCharFormat());
+  doc.setPlainText(ToQtText(text));
   printer_->setDocName(ToQtText(title));
   doc.print(printer_.get());
 }

@@ -115,6 +115,20 @@ bool PictureView::eventFilter(QObject* watched, QEvent* event) {
   return ControlView::eventFilter(watched, event);
 }
 
+RichTextView::RichTextView(forms::RichTextBox& box, QWidget* canvas, EventGate& gate)
+    : ControlView(box, gate), box_(box), qt_(new QTextBrowser(canvas)) {
+  qt_->setReadOnly(true);
+  qt_->setOpenLinks(false);
+  Attach(qt_);
+}
+
+void RichTextView::SyncContent() {
+  if (!first_ && box_.TextRevision() == revision_) return;
+  first_ = false;
+  revision_ = box_.TextRevision();
+  qt_->setPlainText(ToQtText(box_.Text()));
+}
+
 BrowserView::BrowserView(forms::WebBrowser& browser, QWidget* canvas, EventGate& gate)
     : ControlView(browser, gate), browser_(browser), qt_(new QTextBrowser(canvas)) {
   qt_->setOpenExternalLinks(true);

@@ -1,5 +1,5 @@
 // Views of the controls that show a caption, a picture or a page: label, button, check box,
-// frame, picture box and web browser.
+// frame, picture box, rich text box and web browser.
 #pragma once
 
 #include <QCheckBox>
@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <cstdint>
 #include <string>
 
 #include "gui/control_view.h"
@@ -83,6 +84,22 @@ class PictureView : public ControlView {
   QLabel* qt_;
   std::string shown_;
   QSize size_;
+};
+
+// A rich text box: a read-only view of the text that the program put in it; the student can
+// scroll, select and copy, but types nothing into it.
+class RichTextView : public ControlView {
+ public:
+  RichTextView(forms::RichTextBox& box, QWidget* canvas, EventGate& gate);
+
+ protected:
+  void SyncContent() override;
+
+ private:
+  forms::RichTextBox& box_;
+  QTextBrowser* qt_;
+  bool first_ = true;
+  uint64_t revision_ = 0;
 };
 
 class BrowserView : public ControlView {

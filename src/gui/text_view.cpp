@@ -28,7 +28,7 @@ int ButtonNumber(Qt::MouseButton b) {
 TextView::TextView(forms::TextBox& box, QWidget* canvas, EventGate& gate)
     : ControlView(box, gate), box_(box) {
   QWidget* w = nullptr;
-  if (box.MultiLine || box.Kind() == forms::ControlKind::RichTextBox) {
+  if (box.MultiLine) {
     multi_ = new QPlainTextEdit(canvas);
     multi_->setUndoRedoEnabled(false);
     multi_->setLineWrapMode(QPlainTextEdit::WidgetWidth);

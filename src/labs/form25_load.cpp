@@ -64,7 +64,7 @@ void Form25::Form_Load() {
   const std::string list = ListSteps(conn);
   IndexSteps(conn);
   PrepareFirstStep(conn);
-  if (ConsoleHostName(g_.gHostName).empty()) {
+  if (ShowsNoHostName(g_.gHostName)) {
     g_.gPrompt = "";
     g_.gHostName = "";
   } else {

@@ -19,8 +19,10 @@ bool CellIs(const db::Value& cell, const std::string& text) {
 
 std::string PromptOf(const std::string& comprompt) { return comprompt == "Null" ? "" : comprompt; }
 
+bool ShowsNoHostName(const std::string& device) { return device == "S1" || device == "S3"; }
+
 std::string ConsoleHostName(const std::string& device) {
-  return device == "S1" || device == "S3" ? "" : device;
+  return ShowsNoHostName(device) ? "" : device;
 }
 
 std::optional<SublabRow> FindSublab(db::Connection& conn, const std::string& query,

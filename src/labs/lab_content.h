@@ -22,8 +22,11 @@ bool CellIs(const db::Value& cell, const std::string& text);
 // The prompt suffix that a stored comprompt stands for: "Null" is the empty suffix.
 std::string PromptOf(const std::string& comprompt);
 
-// The name that the lab console shows before the prompt suffix for `device`: none for "S1" and
-// "S3" (compared exactly).
+// True for the devices whose lab console shows neither host name nor ">": "S1" and "S3"
+// (compared exactly).
+bool ShowsNoHostName(const std::string& device);
+
+// The name that the lab console shows before the prompt suffix for `device`.
 std::string ConsoleHostName(const std::string& device);
 
 // The columns of a sublab row that the lab windows read.

@@ -48,7 +48,7 @@ class Services {
   virtual std::optional<std::string> FileDialog(const FileDialogRequest& request) = 0;
   // Shows the print dialog; false when cancelled.
   virtual bool ShowPrinter() = 0;
-  // Prints a titled text on the chosen printer.
+  // Prints `text` on the printer chosen in the print dialog, as a job named `title`.
   virtual void PrintText(const std::string& title, const std::string& text) = 0;
   // Opens the help at its start page (an HTML file).
   virtual void ShowHelp(const std::string& startPage) = 0;

@@ -1,0 +1,117 @@
+// A shipped exercise under Qt: chosen from the main window's menu, the lab window shows its
+// steps and pictures, the flash card is read-only, and the diagram shows the exercise's GIF.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBrowser>
+#include <filesystem>
+#include <memory>
+
+#include "app/app_host.h"
+#include "gui/binder.h"
+#include "qt_app.h"
+#include "support/test_workdir.h"
+
+namespace rd::gui {
+namespace {
+
+QAction* ActionOf(const QList<QAction*>& actions, const QString& text) {
+  for (QAction* a : actions) {
+    if (a->text() == text) return a;
+  }
+  return nullptr;
+}
+
+class LabWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test::QtApp();
+    std::filesystem::copy(RD_BINARY_DIR "/run", work_.path(),
+                          std::filesystem::copy_options::recursive |
+                              std::filesystem::copy_options::overwrite_existing);
+    test::TestWorkdir::RegisterDsn(test::TestWorkdir::kDatabaseName);
+    host_ = MakeApp(svc_);
+    binder_ = std::make_unique<Binder>(host_->ui());
+    binder_->onAllUnloaded = [] {};
+    ASSERT_TRUE(host_->Start());
+  }
+
+  forms::Control& Control(const std::string& form, const std::string& name) {
+    return *host_->ui().GetForm(form).FindControl(name);
+  }
+  template <class W>
+  W* Widget(const std::string& form, const std::string& name) {
+    ControlView* view = binder_->ViewOf(Control(form, name));
+    return view == nullptr ? nullptr : qobject_cast<W*>(view->widget());
+  }
+  void Press(const std::string& form, const std::string& button) {
+    QPushButton* widget = Widget<QPushButton>(form, button);
+    ASSERT_NE(widget, nullptr) << button;
+    QTest::mouseClick(widget, Qt::LeftButton);
+  }
+  bool Shows(const std::string& form) {
+    FormWindow* window = binder_->WindowOf(form);
+    return window != nullptr && window->isVisible();
+  }
+
+  test::TestWorkdir work_;
+  services::ScriptedServices svc_;
+  std::unique_ptr<AppHost> host_;
+  std::unique_ptr<Binder> binder_;
+};
+
+TEST_F(LabWindowTest, AShippedExerciseShowsItsStepsPicturesFlashCardAndDiagram) {
+  FormWindow* main = binder_->WindowOf("Form17");
+  ASSERT_NE(main, nullptr);
+  QAction* labs = ActionOf(main->menuBar()->actions(), "&Lab Exercises");
+  ASSERT_NE(labs, nullptr);
+  QAction* cli = ActionOf(labs->menu()->actions(), "CLI Fundamental Labs");
+  ASSERT_NE(cli, nullptr);
+  QAction* exercise = ActionOf(cli->menu()->actions(), "User and Privileged Modes");
+  ASSERT_NE(exercise, nullptr);
+  exercise->trigger();
+
+  ASSERT_TRUE(Shows("Form25"));
+  EXPECT_EQ(binder_->WindowOf("Form25")->windowTitle(), QString("User and Privileged Modes"));
+  auto* steps = Widget<QPlainTextEdit>("Form25", "Text2");
+  ASSERT_NE(steps, nullptr);
+  EXPECT_TRUE(steps->toPlainText().startsWith(
+      "1)Enter privileged EXEC mode on R1.\n-------------\n2)Display the software version"));
+  auto* console = Widget<QPlainTextEdit>("Form25", "Text1");
+  ASSERT_NE(console, nullptr);
+  EXPECT_EQ(console->toPlainText(), QString("press enter to begin"));
+  auto* logo = Widget<QLabel>("Form25", "Picture1");
+  ASSERT_NE(logo, nullptr);
+  EXPECT_FALSE(logo->pixmap().isNull());
+
+  Press("Form25", "Command3");
+  ASSERT_TRUE(Shows("Form32"));
+  EXPECT_FALSE(Shows("Form25"));
+  auto* card = Widget<QTextBrowser>("Form32", "rtfData");
+  ASSERT_NE(card, nullptr);
+  EXPECT_TRUE(card->isReadOnly());
+  EXPECT_TRUE(card->toPlainText().startsWith("User EXEC mode (prompt ending in >)"));
+  const QString before = card->toPlainText();
+  QTest::keyClicks(card, "typed");
+  EXPECT_EQ(card->toPlainText(), before);
+  auto* printable = Widget<QTextBrowser>("Form32", "RichTextBox1");
+  ASSERT_NE(printable, nullptr);
+  EXPECT_FALSE(printable->isVisible());
+  Press("Form32", "Command1");
+  EXPECT_TRUE(Shows("Form25"));
+
+  Press("Form25", "Command1");
+  ASSERT_TRUE(Shows("Form27"));
+  auto* diagram = Widget<QLabel>("Form27", "Image1");
+  ASSERT_NE(diagram, nullptr);
+  EXPECT_FALSE(diagram->pixmap().isNull());
+  EXPECT_TRUE(svc_.shown.empty());
+}
+
+}  // namespace
+}  // namespace rd::gui

@@ -1,0 +1,186 @@
+// The acceptance engine as the lab console drives it: which typed lines count, how the steps
+// advance, what is printed, and the score at the end.
+#include <fstream>
+
+#include "lab_fixture.h"
+#include "support/device_cells.h"
+
+namespace rd::test {
+namespace {
+
+class EngineTest : public LabTest {
+ protected:
+  std::vector<std::string> ExtraFixtures() const override {
+    return {R"sql(
+-- 20: a step, two steps without commands, a step.
+INSERT INTO sublab VALUES (20, 'Gaps', 'nill', 'nill', 'nill', 'nill', 1);
+INSERT INTO instructions VALUES (200, 'Enable', 20, 'nill', 'nill', 'R1');
+INSERT INTO instructions VALUES (201, 'Think', 20, 'nill', 'nill', 'R1');
+INSERT INTO instructions VALUES (202, 'Think again', 20, 'nill', 'nill', 'R1');
+INSERT INTO instructions VALUES (203, 'Leave', 20, 'nill', 'nill', 'R1');
+INSERT INTO comrestble VALUES (2001, 'enable', 'nill', '>', '#', 'nill', 200);
+INSERT INTO comrestble VALUES (2031, 'disable', 'nill', '#', '>', 'nill', 203);
+-- 21: the next step expects again what the step before expected, at the prompt it left.
+INSERT INTO sublab VALUES (21, 'Twice', 'nill', 'nill', 'nill', 'nill', 1);
+INSERT INTO instructions VALUES (210, 'Enable', 21, 'nill', 'nill', 'R1');
+INSERT INTO instructions VALUES (211, 'Enable again', 21, 'nill', 'nill', 'R1');
+INSERT INTO comrestble VALUES (2101, 'enable', 'nill', '>', '#', 'nill', 210);
+INSERT INTO comrestble VALUES (2111, 'enable', 'already there', '#', '#', 'nill', 211);
+-- 22: show commands on a device of the network and on one without a column of its own.
+INSERT INTO sublab VALUES (22, 'Show', 'nill', 'nill', 'nill', 'nill', 1);
+INSERT INTO instructions VALUES (220, 'Show R2', 22, 'nill', 'nill', 'R2');
+INSERT INTO instructions VALUES (221, 'Show the host', 22, 'nill', 'nill', 'WS11');
+INSERT INTO instructions VALUES (222, 'Show more', 22, 'nill', 'nill', 'WS11');
+INSERT INTO comrestble VALUES (2201, 'show name', 'nill', '>', '>', 'nill', 220);
+INSERT INTO comrestble VALUES (2211, 'show name', 'nill', '>', '>', 'nill', 221);
+INSERT INTO comrestble VALUES (2221, 'show more', 'as stored', '>', '>', 'nill', 222);
+)sql"};
+  }
+};
+
+TEST_F(EngineTest, OnlyTheStepsCommandOnItsDeviceAndPromptCountsUntilTheScoreIsTen) {
+  Open("Router basics");
+  Module1& g = app_.g;
+  EXPECT_TRUE(Messages().empty());
+  // The right command at the wrong prompt, with a trailing blank, on another device.
+  for (const char* line : {"configure terminal", "enable ", ""}) {
+    Enter(line);
+    EXPECT_FALSE(g.gLabCmdMatched) << line;
+  }
+  g.gCurDevice = "R2";
+  Enter("enable");
+  EXPECT_FALSE(g.gLabCmdMatched);
+  EXPECT_EQ(g.gPrompt, ">");
+  EXPECT_EQ(g.gCmdsRemaining, 5);
+  g.gCurDevice = "R1";
+  // Letter case does not matter; a command entered again counts once and keeps the step.
+  for (const char* line : {"ENABLE", "enable"}) {
+    g.gPrompt = ">";
+    Enter(line);
+    EXPECT_TRUE(g.gLabCmdMatched);
+    EXPECT_TRUE(g.gLabNoResponse);
+    EXPECT_EQ(g.gPrompt, "#");
+    EXPECT_EQ(g.gCmdsRemaining, 4);
+    EXPECT_EQ(g.gCurInstruction, 1);
+  }
+  // The step's second command completes it: the next step is on R2.
+  Enter("configure terminal");
+  EXPECT_FALSE(g.gLabNoResponse);
+  EXPECT_EQ(g.gResponse, "Enter configuration commands.");
+  EXPECT_EQ(g.gPrompt, "(config)#");
+  EXPECT_EQ(g.gCurInstruction, 2);
+  EXPECT_EQ(g.gInstrDone, 1);
+  EXPECT_EQ(lab().Text3.Text(), "    > Configure");
+  EXPECT_EQ(g.gInstrDevice, "R2");
+  EXPECT_EQ(g.gDevicePrompt, "(config)#");
+  EXPECT_FALSE(g.gDevicePromptSaved);
+  EXPECT_EQ(g.gCurDevice, "R1");
+  Enter("hostname Core");
+  EXPECT_FALSE(g.gLabCmdMatched);
+  g.gCurDevice = "R2";
+  Enter("hostname Core");
+  EXPECT_EQ(g.gHostName, "Core");
+  EXPECT_TRUE(g.gLabNoResponse);
+  EXPECT_EQ(g.gCurInstruction, 3);
+  g.gCurDevice = "R1";
+  g.gPrompt = "#";
+  Enter("copy running-config startup-config");
+  EXPECT_EQ(g.gResponse, "[OK]");
+  EXPECT_FALSE(g.gLabDone);
+  // The last step is on S1, whose "Null" prompt is the empty one.
+  EXPECT_EQ(g.gDevicePrompt, "");
+  g.gCurDevice = "S1";
+  g.gPrompt = "";
+  Enter("k");
+  EXPECT_TRUE(g.gLabDone);
+  EXPECT_EQ(g.gCmdsRemaining, 0);
+  EXPECT_EQ(g.gInstrDone, 4);
+  EXPECT_EQ(g.gCurInstruction, 4);
+  // Done stays done: the last step's command still matches and counts nothing more.
+  g.gPrompt = "";
+  Enter("k");
+  EXPECT_TRUE(g.gLabDone);
+  EXPECT_EQ(g.gInstrDone, 4);
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_EQ(Score(), " 10");
+}
+
+TEST_F(EngineTest, EachLookAtTheAnswersCostsAPoint) {
+  Open("Router basics");
+  for (int i = 0; i < 2; ++i) {
+    rt_.Click(lab().Command2);
+    rt_.Click(*rt_.GetForm("Form26").FindControl("Command1"));
+  }
+  app_.g.gPrompt = ">";
+  Enter("enable");
+  Enter("configure terminal");
+  app_.g.gCurDevice = "R2";
+  Enter("hostname Core");
+  app_.g.gCurDevice = "R1";
+  app_.g.gPrompt = "#";
+  Enter("copy running-config startup-config");
+  EXPECT_EQ(app_.g.gInstrDone, 3);
+  EXPECT_EQ(Score(), " 2.5");
+}
+
+TEST_F(EngineTest, StepsWithoutCommandsAreSkippedWithOneMessageEach) {
+  Open("Gaps");
+  EXPECT_TRUE(Messages().empty());
+  Enter("enable");
+  EXPECT_EQ(Messages(), std::vector<std::string>(2, "No Commands under the next Instruction"));
+  EXPECT_EQ(app_.g.gCurInstruction, 4);
+  EXPECT_EQ(app_.g.gInstrDone, 3);
+  EXPECT_EQ(lab().Text3.Text(), "    > Leave");
+  Enter("disable");
+  EXPECT_TRUE(app_.g.gLabDone);
+  EXPECT_EQ(Score(), " 10");
+}
+
+// Every row is tested against the state the rows before it left.
+TEST_F(EngineTest, OneEnterCanCompleteAStepAndTheNextThatExpectsTheSameAgain) {
+  Open("Twice");
+  Enter("enable");
+  EXPECT_EQ(app_.g.gResponse, "already there");
+  EXPECT_EQ(app_.g.gPrompt, "#");
+  EXPECT_TRUE(app_.g.gLabDone);
+  EXPECT_EQ(app_.g.gInstrDone, 2);
+}
+
+// Show output is built for the device that the console drives, from its working column, and
+// leaves the terminal's device and pager alone; a device without a column of its own prints
+// only a stored response. A first word that is not exactly "show" builds no output.
+TEST_F(EngineTest, ShowOutputIsTheConsolesDevicesOwn) {
+  std::ofstream("showcommands.txt", std::ios::binary) << "show name\r\nDevice: $HostName\r\n\r\n";
+  WriteCell("HostName", "R2", "Edge");
+  Module1& g = app_.g;
+  Open("Show");
+  g.gCurDevice = "R2";
+  g.gDeviceColumn = "R1";
+  g.gShowOutput = "a page of the terminal";
+  g.gMorePending = true;
+  g.gShowReady = false;
+  Enter("SHOW NAME");
+  EXPECT_TRUE(g.gLabCmdMatched);
+  EXPECT_TRUE(g.gLabNoResponse);
+  Open("Show");
+  g.gCurDevice = "R2";
+  Enter("show name");
+  EXPECT_FALSE(g.gLabNoResponse);
+  EXPECT_EQ(g.gResponse, "Device: Edge\r\n");
+  EXPECT_EQ(g.gDeviceColumn, "R1");
+  EXPECT_EQ(g.gShowOutput, "a page of the terminal");
+  EXPECT_TRUE(g.gMorePending);
+  EXPECT_FALSE(g.gShowReady);
+  g.gCurDevice = "WS11";
+  g.gResponse = "earlier";
+  Enter("show name");
+  EXPECT_TRUE(g.gLabCmdMatched);
+  EXPECT_TRUE(g.gLabNoResponse);
+  EXPECT_EQ(g.gResponse, "earlier");
+  Enter("show more");
+  EXPECT_FALSE(g.gLabNoResponse);
+  EXPECT_EQ(g.gResponse, "as stored");
+}
+
+}  // namespace
+}  // namespace rd::test
