@@ -1,6 +1,7 @@
 #include "gui/menu_bar_view.h"
 
 #include <QMenu>
+#include <algorithm>
 
 #include "gui/qt_text.h"
 
@@ -37,7 +38,10 @@ void MenuBarView::Sync() {
     action->setCheckable(menu->Checked);
     action->setChecked(menu->Checked);
   }
-  bar_.setVisible(!actions_.empty());
+  // A window whose menus are all hidden (a context menu only) shows no menu bar.
+  const std::vector<forms::Menu*> tops = form_.TopMenus();
+  bar_.setVisible(
+      std::any_of(tops.begin(), tops.end(), [](const forms::Menu* m) { return m->Visible; }));
 }
 
 QAction* MenuBarView::ActionOf(const forms::Menu* menu) const {

@@ -1,14 +1,17 @@
 #include "gui/qt_services.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextDocument>
 #include <QTime>
 #include <QUrl>
+#include <algorithm>
 
 #include "gui/qt_text.h"
 
@@ -110,6 +113,18 @@ void QtServices::PrintText(const std::string& title, const std::string& text) {
   doc.setPlainText(ToQtText(text));
   printer_->setDocName(ToQtText(title));
   doc.print(printer_.get());
+}
+
+int QtServices::PopupMenu(const std::vector<std::string>& captions) {
+  BeforeModal();
+  QMenu menu(QApplication::activeWindow());
+  std::vector<QAction*> actions;
+  for (const std::string& caption : captions) {
+    actions.push_back(caption == "-" ? menu.addSeparator() : menu.addAction(ToQtText(caption)));
+  }
+  QAction* chosen = menu.exec(QCursor::pos());
+  const auto it = std::find(actions.begin(), actions.end(), chosen);
+  return chosen == nullptr || it == actions.end() ? -1 : static_cast<int>(it - actions.begin());
 }
 
 void QtServices::ShowHelp(const std::string& startPage) {

@@ -29,6 +29,7 @@ class QtServices : public services::Services {
   std::optional<std::string> FileDialog(const services::FileDialogRequest& request) override;
   bool ShowPrinter() override;
   void PrintText(const std::string& title, const std::string& text) override;
+  int PopupMenu(const std::vector<std::string>& captions) override;
   void ShowHelp(const std::string& startPage) override;
   services::Clock Now() override;
 

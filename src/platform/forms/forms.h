@@ -528,6 +528,9 @@ class Runtime {
   void ChooseMenu(Menu& m);
   void DropDownAndChoose(ComboBox& combo, const std::string& item);  // throws when missing
   void Tick(int milliseconds);  // advances the clock of every enabled timer of loaded forms
+  // Shows the visible items of `menu` as a context menu at the pointer and runs the Click of
+  // the one chosen, within the current event.
+  void PopupMenu(Menu& menu);
   // Runs any other event with the same rules. Only the outermost event catches: an exception
   // (std::exception, rd::db::DbError included) ends it with a critical message box showing
   // what(); inside an event, a nested RunEvent or entry point lets it travel to the outer one.

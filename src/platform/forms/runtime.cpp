@@ -236,6 +236,20 @@ void Runtime::ChooseMenu(Menu& m) {
   });
 }
 
+void Runtime::PopupMenu(Menu& menu) {
+  std::vector<Menu*> items;
+  std::vector<std::string> captions;
+  for (Menu* item : menu.Children()) {
+    if (!item->Visible) continue;
+    items.push_back(item);
+    captions.push_back(item->Caption);
+  }
+  const int chosen = services_.PopupMenu(captions);
+  if (chosen < 0 || chosen >= static_cast<int>(items.size())) return;
+  Menu& item = *items[static_cast<size_t>(chosen)];
+  if (item.Enabled && item.Click) item.Click();
+}
+
 void Runtime::DropDownAndChoose(ComboBox& combo, const std::string& item) {
   if (!combo.Visible || !combo.Enabled) {
     throw std::invalid_argument(combo.Name() + " cannot be used: it is hidden or disabled");

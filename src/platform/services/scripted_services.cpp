@@ -62,6 +62,13 @@ void ScriptedServices::PrintText(const std::string& title, const std::string& te
   if (onPrinted) onPrinted(printed.back());
 }
 
+int ScriptedServices::PopupMenu(const std::vector<std::string>& captions) {
+  std::string items;
+  for (const std::string& caption : captions) items += (items.empty() ? "" : " | ") + caption;
+  Record(Shown{"POPUP", "", items});
+  return -1;
+}
+
 void ScriptedServices::ShowHelp(const std::string& startPage) {
   Record(Shown{"HELP", "", startPage});
 }

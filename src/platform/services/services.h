@@ -50,6 +50,9 @@ class Services {
   virtual bool ShowPrinter() = 0;
   // Prints `text` on the printer chosen in the print dialog, as a job named `title`.
   virtual void PrintText(const std::string& title, const std::string& text) = 0;
+  // Shows a context menu of `captions` ("-" is a separator line) at the pointer; returns the
+  // index of the chosen caption, or -1 when the menu closed without a choice.
+  virtual int PopupMenu(const std::vector<std::string>& captions) = 0;
   // Opens the help at its start page (an HTML file).
   virtual void ShowHelp(const std::string& startPage) = 0;
   // Hour and minute of the current time.
@@ -63,7 +66,7 @@ class Services {
 class ScriptedServices : public Services {
  public:
   struct Shown {
-    std::string kind;  // "MSGBOX", "FILE", "PRINTER" (the print dialog), "HELP"
+    std::string kind;  // "MSGBOX", "FILE", "PRINTER" (the print dialog), "POPUP", "HELP"
     std::string title;
     std::string text;
   };
@@ -85,6 +88,8 @@ class ScriptedServices : public Services {
   std::optional<std::string> FileDialog(const FileDialogRequest& request) override;
   bool ShowPrinter() override;
   void PrintText(const std::string& title, const std::string& text) override;
+  // Records the captions, separated by " | "; nothing is chosen.
+  int PopupMenu(const std::vector<std::string>& captions) override;
   void ShowHelp(const std::string& startPage) override;
   Clock Now() override { return clock; }
 
