@@ -14,7 +14,7 @@ std::string TwoDigits(int16_t n) { return (n < 10 ? "0" : "") + std::to_string(n
 void Form25::Timer1_Timer() {
   if (mHours == 0 && mMinutes == 0 && mSeconds == 0) {
     app_.ui.MsgBox("your time up");
-    Text1.Locked = true;
+    console_.Block();
     Timer1.Enabled = false;
     return;
   }

@@ -16,6 +16,13 @@ Form25::Form25(App& app) : Form(app.ui, "Form25", ""), app_(app), g_(app.g) {
   Command3.Click = [this] { Command3_Click(); };
   Command4.Click = [this] { Command4_Click(); };
   Command5.Click = [this] { Command5_Click(); };
+  Text1.KeyPress = [this](int16_t& keyAscii) { Text1_KeyPress(keyAscii); };
+  Text1.KeyDown = [this](int16_t& keyCode, int16_t shift) { Text1_KeyDown(keyCode, shift); };
+  Text1.Click = [this] { Text1_Click(); };
+  Text1.DblClick = [this] { Text1_DblClick(); };
+  Text1.MouseDown = [this](int button, int shift, int x, int y) {
+    Text1_MouseDown(button, shift, x, y);
+  };
   FinishDesign();
 }
 
@@ -44,6 +51,7 @@ void Form25::Design() {
   Label4.Place(756, 548, 140, 24);
   Label6.Place(900, 548, 120, 24);
   Picture1.Place(1044, 4, 140, 28);
+  mnutext1pop.Visible = false;
   struct Button {
     forms::CommandButton& button;
     const char* caption;
@@ -76,16 +84,6 @@ void Form25::ShowStepChange(const StepChange& change) {
     app_.ui.MsgBox("No Commands under the next Instruction");
   }
   if (change.shownStep) Text3.SetText(*change.shownStep);
-}
-
-void Form25::RedrawPromptLine() {
-  const std::string& text = console_.Text();
-  const bool oneLine = text.find(forms::CRLF) == std::string::npos;
-  const std::string kept = oneLine ? text : console::WithoutLastLines(text, 1);
-  console_.Rewrite(kept + forms::CRLF + g_.gHostName + g_.gPrompt + forms::CRLF);
-  console_.Send(console::OwnKey::CaretUp);
-  console_.SendEnd();
-  Text1.SetFocus();
 }
 
 // The first opening after a step change keeps the prompt of the new step's first command; later

@@ -1,8 +1,8 @@
 // The lab window: one guided exercise. Its load finds the exercise by the name chosen in the
 // main window, lists its steps, shows the first one and starts a lab run (form25_load.cpp); the
-// lab console Text1 takes the student's commands, the countdown gives the run one hour
-// (countdown.cpp), and five buttons lead to the network diagram, the answers, the flash card,
-// the score and the router simulator.
+// lab console Text1 takes the student's commands (lab_console.cpp), the countdown gives the run
+// one hour (countdown.cpp), and five buttons lead to the network diagram, the answers, the flash
+// card, the score and the router simulator.
 #pragma once
 
 #include <cstdint>
@@ -54,6 +54,20 @@ class Form25 : public forms::Form {
   forms::CommandButton Command3{*this, "Command3"};
   forms::CommandButton Command4{*this, "Command4"};
   forms::CommandButton Command5{*this, "Command5"};
+  // The console's context menu, in place of the box's own; its items do nothing.
+  forms::Menu mnutext1pop{*this, "mnutext1pop", "text1pop", nullptr};
+  forms::Menu mnuundo{*this, "mnuundo", "&Undo", &mnutext1pop};
+  forms::Menu mnusep1{*this, "mnusep1", "-", &mnutext1pop};
+  forms::Menu mnucut{*this, "mnucut", "Cu&t", &mnutext1pop};
+  forms::Menu mnucopy{*this, "mnucopy", "&Copy", &mnutext1pop};
+  forms::Menu mnupaste{*this, "mnupaste", "&Paste", &mnutext1pop};
+  forms::Menu mnudelete{*this, "mnudelete", "&delete", &mnutext1pop};
+  forms::Menu mnusep2{*this, "mnusep2", "-", &mnutext1pop};
+  forms::Menu mnuselectall{*this, "mnuselectall", "Select &All", &mnutext1pop};
+
+  // Pops `argoMenu` up over the window while `argoControl` is disabled, so that the control's
+  // own context menu does not show.
+  void PopContextMenu(forms::Control& argoControl, forms::Menu& argoMenu);
 
  private:
   void Design();
@@ -78,6 +92,21 @@ class Form25 : public forms::Form {
   void Command5_Click();
   // Countdown (countdown.cpp).
   void Timer1_Timer();
+
+  // The lab console (lab_console.cpp): Enter sends the line after the prompt to the engine and
+  // prints what it accepted; Ctrl+Z leaves a configuration mode; the prompt cannot be erased;
+  // the arrow keys and the mouse keep the caret at the end of the prompt line.
+  void Text1_KeyPress(int16_t& keyAscii);
+  void Text1_KeyDown(int16_t& keyCode, int16_t shift);
+  void Text1_Click();
+  void Text1_DblClick();
+  void Text1_MouseDown(int button, int shift, int x, int y);
+  void BeginSession();
+  void EnterLine();
+  void PrintClosingBlock();
+  void OnCtrlZ();
+  void OnUpKey();
+  std::string Prompt() const;
 
   App& app_;
   Module1& g_;

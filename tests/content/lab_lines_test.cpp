@@ -13,6 +13,7 @@
 #include "app/app_host.h"
 #include "content/lab_lines.h"
 #include "content/shipped_content.h"
+#include "support/literal_keys.h"
 #include "terminal/form1.h"
 #include "terminal/form2.h"
 
@@ -24,19 +25,6 @@ namespace fs = std::filesystem;
 // What the console prints for a line it does not carry out.
 constexpr const char* kRefusals[] = {"Command Not Found", "incomplete command", "ambigious command",
                                      "command is disabled", "This address is already assigned"};
-
-// Send-keys text that types `text` literally.
-std::string Literal(const std::string& text) {
-  std::string keys;
-  for (char c : text) {
-    if (std::string("+^%~(){}[]").find(c) != std::string::npos) {
-      keys += std::string("{") + c + "}";
-    } else {
-      keys += c;
-    }
-  }
-  return keys;
-}
 
 std::string WithoutCr(const std::string& text) {
   std::string out;

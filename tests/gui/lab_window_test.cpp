@@ -1,5 +1,7 @@
 // A shipped exercise under Qt: chosen from the main window's menu, the lab window shows its
-// steps and pictures, the flash card is read-only, and the diagram shows the exercise's GIF.
+// steps and pictures, its console takes the first command typed into the widget, the console's
+// context menu is its own, the flash card is read-only, and the diagram shows the exercise's
+// GIF.
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -85,6 +87,19 @@ TEST_F(LabWindowTest, AShippedExerciseShowsItsStepsPicturesFlashCardAndDiagram) 
   auto* console = Widget<QPlainTextEdit>("Form25", "Text1");
   ASSERT_NE(console, nullptr);
   EXPECT_EQ(console->toPlainText(), QString("press enter to begin"));
+  EXPECT_FALSE(binder_->WindowOf("Form25")->menuBar()->isVisible());
+  QTest::keyClick(console, Qt::Key_Return);
+  QTest::keyClicks(console, "enable");
+  QTest::keyClick(console, Qt::Key_Return);
+  const std::string expected = "press enter to begin\r\nR1>enable\r\nR1#\r\n";
+  EXPECT_EQ(dynamic_cast<forms::TextBox&>(Control("Form25", "Text1")).Text(), expected);
+  EXPECT_EQ(console->toPlainText(), QString("press enter to begin\nR1>enable\nR1#\n"));
+  QTest::mouseClick(console->viewport(), Qt::RightButton);
+  ASSERT_EQ(svc_.shown.size(), 1u);
+  EXPECT_EQ(svc_.shown[0].kind, "POPUP");
+  EXPECT_EQ(svc_.shown[0].text, "&Undo | - | Cu&t | &Copy | &Paste | &delete | - | Select &All");
+  EXPECT_TRUE(Control("Form25", "Text1").Enabled);
+  svc_.shown.clear();
   auto* logo = Widget<QLabel>("Form25", "Picture1");
   ASSERT_NE(logo, nullptr);
   EXPECT_FALSE(logo->pixmap().isNull());

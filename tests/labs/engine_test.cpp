@@ -8,35 +8,7 @@
 namespace rd::test {
 namespace {
 
-class EngineTest : public LabTest {
- protected:
-  std::vector<std::string> ExtraFixtures() const override {
-    return {R"sql(
--- 20: a step, two steps without commands, a step.
-INSERT INTO sublab VALUES (20, 'Gaps', 'nill', 'nill', 'nill', 'nill', 1);
-INSERT INTO instructions VALUES (200, 'Enable', 20, 'nill', 'nill', 'R1');
-INSERT INTO instructions VALUES (201, 'Think', 20, 'nill', 'nill', 'R1');
-INSERT INTO instructions VALUES (202, 'Think again', 20, 'nill', 'nill', 'R1');
-INSERT INTO instructions VALUES (203, 'Leave', 20, 'nill', 'nill', 'R1');
-INSERT INTO comrestble VALUES (2001, 'enable', 'nill', '>', '#', 'nill', 200);
-INSERT INTO comrestble VALUES (2031, 'disable', 'nill', '#', '>', 'nill', 203);
--- 21: the next step expects again what the step before expected, at the prompt it left.
-INSERT INTO sublab VALUES (21, 'Twice', 'nill', 'nill', 'nill', 'nill', 1);
-INSERT INTO instructions VALUES (210, 'Enable', 21, 'nill', 'nill', 'R1');
-INSERT INTO instructions VALUES (211, 'Enable again', 21, 'nill', 'nill', 'R1');
-INSERT INTO comrestble VALUES (2101, 'enable', 'nill', '>', '#', 'nill', 210);
-INSERT INTO comrestble VALUES (2111, 'enable', 'already there', '#', '#', 'nill', 211);
--- 22: show commands on a device of the network and on one without a column of its own.
-INSERT INTO sublab VALUES (22, 'Show', 'nill', 'nill', 'nill', 'nill', 1);
-INSERT INTO instructions VALUES (220, 'Show R2', 22, 'nill', 'nill', 'R2');
-INSERT INTO instructions VALUES (221, 'Show the host', 22, 'nill', 'nill', 'WS11');
-INSERT INTO instructions VALUES (222, 'Show more', 22, 'nill', 'nill', 'WS11');
-INSERT INTO comrestble VALUES (2201, 'show name', 'nill', '>', '>', 'nill', 220);
-INSERT INTO comrestble VALUES (2211, 'show name', 'nill', '>', '>', 'nill', 221);
-INSERT INTO comrestble VALUES (2221, 'show more', 'as stored', '>', '>', 'nill', 222);
-)sql"};
-  }
-};
+using EngineTest = LabTest;
 
 TEST_F(EngineTest, OnlyTheStepsCommandOnItsDeviceAndPromptCountsUntilTheScoreIsTen) {
   Open("Router basics");
@@ -150,7 +122,8 @@ TEST_F(EngineTest, OneEnterCanCompleteAStepAndTheNextThatExpectsTheSameAgain) {
 // leaves the terminal's device and pager alone; a device without a column of its own prints
 // only a stored response. A first word that is not exactly "show" builds no output.
 TEST_F(EngineTest, ShowOutputIsTheConsolesDevicesOwn) {
-  std::ofstream("showcommands.txt", std::ios::binary) << "show name\r\nDevice: $HostName\r\n\r\n";
+  std::ofstream("showcommands.txt", std::ios::binary)
+      << "show access-lists\r\nDevice: $HostName\r\n\r\n";
   WriteCell("HostName", "R2", "Edge");
   Module1& g = app_.g;
   Open("Show");
@@ -159,12 +132,12 @@ TEST_F(EngineTest, ShowOutputIsTheConsolesDevicesOwn) {
   g.gShowOutput = "a page of the terminal";
   g.gMorePending = true;
   g.gShowReady = false;
-  Enter("SHOW NAME");
+  Enter("SHOW ACCESS-LISTS");
   EXPECT_TRUE(g.gLabCmdMatched);
   EXPECT_TRUE(g.gLabNoResponse);
   Open("Show");
   g.gCurDevice = "R2";
-  Enter("show name");
+  Enter("show access-lists");
   EXPECT_FALSE(g.gLabNoResponse);
   EXPECT_EQ(g.gResponse, "Device: Edge\r\n");
   EXPECT_EQ(g.gDeviceColumn, "R1");
@@ -173,7 +146,7 @@ TEST_F(EngineTest, ShowOutputIsTheConsolesDevicesOwn) {
   EXPECT_FALSE(g.gShowReady);
   g.gCurDevice = "WS11";
   g.gResponse = "earlier";
-  Enter("show name");
+  Enter("show access-lists");
   EXPECT_TRUE(g.gLabCmdMatched);
   EXPECT_TRUE(g.gLabNoResponse);
   EXPECT_EQ(g.gResponse, "earlier");

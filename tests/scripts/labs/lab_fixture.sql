@@ -14,7 +14,10 @@ INSERT INTO routervariables VALUES
   ('HostName', 'R1', 'R1', 'R2', 'R2', 'R3', 'R3', 'S1', 'S1'),
   ('enable_password', 'nill', 'nill', 'nill', 'nill', 'nill', 'nill', 'nill', 'nill'),
   ('secret_password', 'nill', 'nill', 'nill', 'nill', 'nill', 'nill', 'nill', 'nill'),
-  ('lineconsole_pass', 'nill', 'nill', 'nill', 'nill', 'nill', 'nill', 'nill', 'nill');
+  ('lineconsole_pass', 'nill', 'nill', 'nill', 'nill', 'nill', 'nill', 'nill', 'nill'),
+  ('accesslist_num', '1', '1', '2', '2', '3', '3', 'nill', 'nill'),
+  ('accesslist_action', 'permit', 'permit', 'deny', 'deny', 'permit', 'permit', 'nill', 'nill'),
+  ('accesslist_source', 'any', 'any', '10.0.0.0', '10.0.0.0', 'any', 'any', 'nill', 'nill');
 
 INSERT INTO labs VALUES (1, 'CLI Fundamental Labs');
 INSERT INTO labs VALUES (4, 'Switch Fundamentals');
@@ -85,3 +88,29 @@ INSERT INTO instructions VALUES (113, 'Leave', 7, 'nill', 'nill', 'R3');
 INSERT INTO comrestble VALUES (1111, 'enable', 'nill', '>', '#', 'nill', 111);
 INSERT INTO comrestble VALUES (1121, 'configure terminal', 'nill', '#', '(config)#', 'nill', 112);
 INSERT INTO comrestble VALUES (1131, 'end', 'nill', '(config)#', '#', 'nill', 113);
+
+-- 20: a step, two steps without commands, a step.
+INSERT INTO sublab VALUES (20, 'Gaps', 'nill', 'nill', 'nill', 'nill', 1);
+INSERT INTO instructions VALUES (200, 'Enable', 20, 'nill', 'nill', 'R1');
+INSERT INTO instructions VALUES (201, 'Think', 20, 'nill', 'nill', 'R1');
+INSERT INTO instructions VALUES (202, 'Think again', 20, 'nill', 'nill', 'R1');
+INSERT INTO instructions VALUES (203, 'Leave', 20, 'nill', 'nill', 'R1');
+INSERT INTO comrestble VALUES (2001, 'enable', 'nill', '>', '#', 'nill', 200);
+INSERT INTO comrestble VALUES (2031, 'disable', 'nill', '#', '>', 'nill', 203);
+
+-- 21: the next step expects again what the step before expected, at the prompt it left.
+INSERT INTO sublab VALUES (21, 'Twice', 'nill', 'nill', 'nill', 'nill', 1);
+INSERT INTO instructions VALUES (210, 'Enable', 21, 'nill', 'nill', 'R1');
+INSERT INTO instructions VALUES (211, 'Enable again', 21, 'nill', 'nill', 'R1');
+INSERT INTO comrestble VALUES (2101, 'enable', 'nill', '>', '#', 'nill', 210);
+INSERT INTO comrestble VALUES (2111, 'enable', 'already there', '#', '#', 'nill', 211);
+
+-- 22: show commands built for the device the console drives, and on a device without a column
+-- of its own, where only a stored response prints.
+INSERT INTO sublab VALUES (22, 'Show', 'diagrams/lab04.gif', 'nill', 'nill', 'nill', 1);
+INSERT INTO instructions VALUES (220, 'Show R2''s list', 22, 'nill', 'nill', 'R2');
+INSERT INTO instructions VALUES (221, 'Show the host''s list', 22, 'nill', 'nill', 'WS11');
+INSERT INTO instructions VALUES (222, 'Show more', 22, 'nill', 'nill', 'WS11');
+INSERT INTO comrestble VALUES (2201, 'show access-lists', 'nill', '>', '>', 'nill', 220);
+INSERT INTO comrestble VALUES (2211, 'show access-lists', 'nill', '>', '>', 'nill', 221);
+INSERT INTO comrestble VALUES (2221, 'show more', 'as stored', '>', '>', 'nill', 222);
