@@ -1,10 +1,13 @@
 // The files beside the database: the logo, the network diagrams (each drawn from a Graphviz
-// source), the help pages reachable from the start page, and the generated commands page.
+// source, at the size of the box that shows it), the help pages reachable from the start page,
+// and the generated commands page.
 #include <fstream>
+#include <memory>
 #include <regex>
 #include <set>
 #include <sstream>
 
+#include "app/app_host.h"
 #include "content/shipped_content.h"
 
 namespace rd::test {
@@ -30,6 +33,61 @@ TEST_F(Files, PicturesAreGifsDrawnFromGraphvizSources) {
     EXPECT_TRUE(IsGif(SourceRunDir() / picture)) << picture << " is missing or no GIF";
     const fs::path source = SourceDir() / "data" / "diagrams" / fs::path(picture).stem();
     EXPECT_TRUE(fs::exists(source.string() + ".dot")) << picture << " has no source";
+  }
+}
+
+struct Size {
+  int width = 0, height = 0;
+};
+
+// The picture box of the lab network diagram window; it gets the exercise's diagram only at
+// run time, so its size is stated here rather than read from a window's design.
+constexpr Size kLabDiagramBox{520, 400};
+
+// A GIF's size, from its logical screen descriptor (two little-endian 16-bit numbers after the
+// six-byte signature); {0, 0} when the file is no GIF.
+Size GifSize(const fs::path& file) {
+  const std::string head = Read(file).substr(0, 10);
+  if (head.size() < 10 || head.rfind("GIF8", 0) != 0) return {};
+  const auto word = [&head](size_t at) {
+    return static_cast<unsigned char>(head[at]) | static_cast<unsigned char>(head[at + 1]) << 8;
+  };
+  return {word(6), word(8)};
+}
+
+// The picture view scales a picture into its box keeping its proportions, up or down: a
+// picture is shown at its own size, its texts as drawn, when it fits the box and fills the
+// box's width or height.
+void ExpectShownAtOwnSize(const fs::path& picture, Size box, const std::string& where) {
+  const Size size = GifSize(picture);
+  const bool fits = size.width <= box.width && size.height <= box.height;
+  const bool fills = size.width == box.width || size.height == box.height;
+  EXPECT_TRUE(fits && fills) << picture.filename() << " is " << size.width << " x " << size.height
+                             << ", shown in " << where << " of " << box.width << " x " << box.height
+                             << ": draw it at the box's size "
+                             << "(tools/content/make_pictures.sh)";
+}
+
+TEST_F(Files, PicturesAreShownAtTheirOwnSizeInTheirBoxes) {
+  services::ScriptedServices services;
+  const std::unique_ptr<AppHost> host = MakeApp(services);
+  std::set<std::string> checked;
+  for (const forms::Form* form : host->ui().Forms()) {
+    for (forms::Control* control : form->Controls()) {
+      if (control->Kind() != forms::ControlKind::PictureBox) continue;
+      const auto& box = static_cast<const forms::PictureBox&>(*control);
+      const std::string where = form->Name() + "." + box.Name();
+      // A picture set at design (the simulator's diagram); every window's Picture1 gets the
+      // logo when it loads.
+      const std::string picture = box.Name() == "Picture1" ? "simulator-logo.gif" : box.Picture;
+      if (picture.empty()) continue;
+      ExpectShownAtOwnSize(SourceRunDir() / picture, {box.Width, box.Height}, where);
+      checked.insert(picture);
+    }
+  }
+  EXPECT_EQ(checked, (std::set<std::string>{"simulator-logo.gif", "simulator-network.gif"}));
+  for (const Row& r : Rows("SELECT * FROM sublab")) {
+    ExpectShownAtOwnSize(SourceRunDir() / r[2], kLabDiagramBox, "the lab diagram box");
   }
 }
 
