@@ -7,7 +7,8 @@
 # canvas (viewport and dpi) to the pixel size of the box that shows it, so that the picture is
 # shown at its own size. Before a picture is written, check_layout.gvpr refuses a layout in
 # which a line crosses a text or a device, two shapes or texts overlap, or anything leaves the
-# canvas. The GIFs are committed; run this after changing a source. Needs graphviz.
+# canvas. The GIFs are committed; run this after changing a source. Needs graphviz; the
+# sources name the DejaVu fonts, which come with it on Debian.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
