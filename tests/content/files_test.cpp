@@ -40,10 +40,6 @@ struct Size {
   int width = 0, height = 0;
 };
 
-// The picture box of the lab network diagram window; it gets the exercise's diagram only at
-// run time, so its size is stated here rather than read from a window's design.
-constexpr Size kLabDiagramBox{520, 400};
-
 // A GIF's size, from its logical screen descriptor (two little-endian 16-bit numbers after the
 // six-byte signature); {0, 0} when the file is no GIF.
 Size GifSize(const fs::path& file) {
@@ -72,11 +68,13 @@ TEST_F(Files, PicturesAreShownAtTheirOwnSizeInTheirBoxes) {
   services::ScriptedServices services;
   const std::unique_ptr<AppHost> host = MakeApp(services);
   std::set<std::string> checked;
+  Size labDiagramBox;  // the lab diagram window's box, which gets an exercise's diagram
   for (const forms::Form* form : host->ui().Forms()) {
     for (forms::Control* control : form->Controls()) {
       if (control->Kind() != forms::ControlKind::PictureBox) continue;
       const auto& box = static_cast<const forms::PictureBox&>(*control);
       const std::string where = form->Name() + "." + box.Name();
+      if (where == "Form27.Image1") labDiagramBox = {box.Width, box.Height};
       // A picture set at design (the simulator's diagram); every window's Picture1 gets the
       // logo when it loads.
       const std::string picture = box.Name() == "Picture1" ? "simulator-logo.gif" : box.Picture;
@@ -86,8 +84,9 @@ TEST_F(Files, PicturesAreShownAtTheirOwnSizeInTheirBoxes) {
     }
   }
   EXPECT_EQ(checked, (std::set<std::string>{"simulator-logo.gif", "simulator-network.gif"}));
+  ASSERT_GT(labDiagramBox.width, 0) << "no lab diagram window Form27.Image1";
   for (const Row& r : Rows("SELECT * FROM sublab")) {
-    ExpectShownAtOwnSize(SourceRunDir() / r[2], kLabDiagramBox, "the lab diagram box");
+    ExpectShownAtOwnSize(SourceRunDir() / r[2], labDiagramBox, "Form27.Image1");
   }
 }
 
