@@ -9,7 +9,7 @@
 #include "authoring/form31.h"
 #include "authoring/form6.h"
 #include "authoring/navigation.h"
-#include "shell/logo.h"
+#include "shell/pictures.h"
 
 namespace rd {
 

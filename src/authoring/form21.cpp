@@ -8,7 +8,7 @@
 #include "authoring/form29.h"
 #include "authoring/form6.h"
 #include "authoring/navigation.h"
-#include "shell/logo.h"
+#include "shell/pictures.h"
 
 namespace rd {
 

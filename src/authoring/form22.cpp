@@ -8,7 +8,7 @@
 #include "authoring/dialogs.h"
 #include "authoring/form23.h"
 #include "authoring/navigation.h"
-#include "shell/logo.h"
+#include "shell/pictures.h"
 
 namespace rd {
 

@@ -5,7 +5,7 @@
 #include "authoring/form22.h"
 #include "authoring/form30.h"
 #include "authoring/navigation.h"
-#include "shell/logo.h"
+#include "shell/pictures.h"
 
 namespace rd {
 

@@ -8,7 +8,7 @@
 #include "authoring/form6.h"
 #include "authoring/listing_grid.h"
 #include "authoring/navigation.h"
-#include "shell/logo.h"
+#include "shell/pictures.h"
 
 namespace rd {
 

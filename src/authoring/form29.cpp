@@ -8,7 +8,7 @@
 #include "authoring/form20.h"
 #include "authoring/form6.h"
 #include "authoring/navigation.h"
-#include "shell/logo.h"
+#include "shell/pictures.h"
 
 namespace rd {
 namespace {

@@ -3,7 +3,7 @@
 #include "authoring/form6.h"
 #include "authoring/navigation.h"
 #include "shell/form17.h"
-#include "shell/logo.h"
+#include "shell/pictures.h"
 
 namespace rd {
 

@@ -7,7 +7,7 @@
 #include "authoring/form31.h"
 #include "authoring/navigation.h"
 #include "shell/form17.h"
-#include "shell/logo.h"
+#include "shell/pictures.h"
 
 namespace rd {
 

@@ -80,6 +80,7 @@ void Form25::Design() {
 }
 
 void Form25::ShowStepChange(const StepChange& change) {
+  if (change.failure) app_.ui.MsgBox(*change.failure, services::vbExclamation);
   for (int i = 0; i < change.skipped; ++i) {
     app_.ui.MsgBox("No Commands under the next Instruction");
   }

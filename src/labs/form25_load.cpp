@@ -5,7 +5,7 @@
 
 #include "labs/form25.h"
 #include "labs/lab_content.h"
-#include "labs/picture.h"
+#include "shell/pictures.h"
 
 namespace rd {
 namespace {
@@ -26,7 +26,6 @@ constexpr const char* kCommandCountQuery =
     "instructions ON sublab.index = instructions.ref) INNER JOIN comrestble ON "
     "instructions.index = comrestble.ref1";
 
-constexpr const char* kLogo = "simulator-logo.gif";
 constexpr const char* kStepRule = "-------------";
 
 // Nothing practised, no step, no device: where every lab run starts, also a run of an exercise
@@ -192,6 +191,6 @@ void Form25::PrepareFirstStep(db::Connection& conn) {
   }
 }
 
-void Form25::ShowLogo() { ShowPicture(app_.ui, Picture1, kLogo); }
+void Form25::ShowLogo() { rd::ShowLogo(Picture1, app_.ui); }
 
 }  // namespace rd

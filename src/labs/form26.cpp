@@ -5,7 +5,7 @@
 #include "labs/form25.h"
 #include "labs/lab_content.h"
 #include "labs/lab_engine.h"
-#include "labs/picture.h"
+#include "shell/pictures.h"
 
 namespace rd {
 namespace {
@@ -67,7 +67,7 @@ Form26::Form26(App& app) : Form(app.ui, "Form26", "Form26"), app_(app) {
 void Form26::Form_Load() {
   Caption = app_.g.gSublabName;
   InstructionAnswer();
-  ShowPicture(app_.ui, Picture1, "simulator-logo.gif");
+  ShowLogo(Picture1, app_.ui);
 }
 
 void Form26::Form_Unload(int&) { app_.Window<Form25>().GiveBack(); }

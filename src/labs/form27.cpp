@@ -4,7 +4,7 @@
 
 #include "labs/form25.h"
 #include "labs/lab_content.h"
-#include "labs/picture.h"
+#include "shell/pictures.h"
 
 namespace rd {
 namespace {
@@ -42,7 +42,7 @@ void Form27::Form_Load() {
     ShowPicture(app_.ui, Image1, sublab->networkpath);
   }
   Caption = app_.g.gSublabName;
-  ShowPicture(app_.ui, Picture1, "simulator-logo.gif");
+  ShowLogo(Picture1, app_.ui);
 }
 
 void Form27::Form_Unload(int&) { app_.Window<Form25>().GiveBack(); }

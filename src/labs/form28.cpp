@@ -4,8 +4,8 @@
 #include <charconv>
 #include <string>
 
-#include "labs/picture.h"
 #include "shell/form17.h"
+#include "shell/pictures.h"
 
 namespace rd {
 
@@ -55,7 +55,7 @@ void Form28::Form_Load() {
   g.gLastInstr = static_cast<int16_t>(steps);
   g.gInstrDone = static_cast<int16_t>(good);
   Label3.Caption = " " + ScoreShown(steps, good);
-  ShowPicture(app_.ui, Picture1, "simulator-logo.gif");
+  ShowLogo(Picture1, app_.ui);
 }
 
 void Form28::Form_Unload(int&) {

@@ -64,17 +64,27 @@ std::string LabShowOutput(App& app, db::Connection& conn, const std::string& col
 }
 
 // The response of an accepted show command: the stored one, else the device's show output; a
-// device without a column of its own has none to show.
-void AnswerShowCommand(App& app, db::Connection& conn, const std::string& stored) {
+// device without a column of its own has none to show, nor has an output that fails (whose
+// reason is returned).
+std::optional<std::string> AnswerShowCommand(App& app, db::Connection& conn,
+                                             const std::string& stored) {
   Module1& g = app.g;
   g.gLabNoResponse = false;
   if (stored != kNothing) {
     g.gResponse = stored;
-  } else if (const auto column = WorkingColumnOf(conn, g.gCurDevice)) {
-    g.gResponse = LabShowOutput(app, conn, *column, g.gCommandLine);
-  } else {
-    g.gLabNoResponse = true;
+    return std::nullopt;
   }
+  if (const auto column = WorkingColumnOf(conn, g.gCurDevice)) {
+    try {
+      g.gResponse = LabShowOutput(app, conn, *column, g.gCommandLine);
+      return std::nullopt;
+    } catch (const std::runtime_error& e) {
+      g.gLabNoResponse = true;
+      return e.what();
+    }
+  }
+  g.gLabNoResponse = true;
+  return std::nullopt;
 }
 
 StepChange Accept(App& app, db::Connection& conn, const db::Recordset& rs) {
@@ -82,8 +92,9 @@ StepChange Accept(App& app, db::Connection& conn, const db::Recordset& rs) {
   g.gLabCmdMatched = true;
   const std::string stored = rs.Field(3).IsNull() ? kNothing : rs.Field(3).Text();
   const std::vector<std::string> words = text::SplitAtBlanks(g.gCommandLine);
+  std::optional<std::string> failure;
   if (words[0] == "show") {
-    AnswerShowCommand(app, conn, stored);
+    failure = AnswerShowCommand(app, conn, stored);
   } else {
     if (words[0] == "hostname" && words.size() > 1) g.gHostName = words[1];
     g.gLabNoResponse = stored == kNothing;
@@ -96,6 +107,7 @@ StepChange Accept(App& app, db::Connection& conn, const db::Recordset& rs) {
   const int slot = MarkInstructionCommand(g, command);
   StepChange change;
   if (slot >= static_cast<int>(g.gInstrCmdsDone.size()) - 1) change = NextInstruction(g, conn);
+  change.failure = failure;
   if (left == 0) g.gLabDone = true;
   return change;
 }
@@ -105,6 +117,7 @@ StepChange Accept(App& app, db::Connection& conn, const db::Recordset& rs) {
 void StepChange::Add(const StepChange& later) {
   skipped += later.skipped;
   if (later.shownStep) shownStep = later.shownStep;
+  if (!failure) failure = later.failure;
 }
 
 LabKey CurrentStepKey(const Module1& g) {

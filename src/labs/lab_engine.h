@@ -20,6 +20,9 @@ struct StepChange {
   int skipped = 0;
   // The step that became current, as the lab window shows it; nothing when none did.
   std::optional<std::string> shownStep;
+  // Why an accepted show command has no output (an unreadable template, a missing row): the
+  // command still counts.
+  std::optional<std::string> failure;
   // Adds a later change: its skips follow these, its step replaces this one.
   void Add(const StepChange& later);
 };

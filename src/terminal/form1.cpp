@@ -2,7 +2,7 @@
 
 #include "device/device_state.h"
 #include "platform/db/db.h"
-#include "shell/logo.h"
+#include "shell/pictures.h"
 #include "terminal/form2.h"
 
 namespace rd {

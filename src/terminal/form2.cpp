@@ -3,7 +3,7 @@
 #include "console/texts.h"
 #include "device/device_state.h"
 #include "shell/form17.h"
-#include "shell/logo.h"
+#include "shell/pictures.h"
 #include "terminal/form1.h"
 #include "terminal/form33.h"
 

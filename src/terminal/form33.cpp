@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "platform/services/services.h"
-#include "shell/logo.h"
+#include "shell/pictures.h"
 #include "terminal/form2.h"
 
 namespace rd {

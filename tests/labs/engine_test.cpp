@@ -155,5 +155,21 @@ TEST_F(EngineTest, ShowOutputIsTheConsolesDevicesOwn) {
   EXPECT_EQ(g.gResponse, "as stored");
 }
 
+// A show output that cannot be built (here: no template) is named in a message box; the
+// expected command still counts, and it prints nothing.
+TEST_F(EngineTest, AShowOutputThatFailsIsReportedAndTheCommandStillCounts) {
+  Module1& g = app_.g;
+  Open("Show");
+  g.gCurDevice = "R2";
+  const int16_t remaining = g.gCmdsRemaining;
+  const size_t shownBefore = svc_.shown.size();
+  Enter("show access-lists");
+  EXPECT_TRUE(g.gLabCmdMatched);
+  EXPECT_TRUE(g.gLabNoResponse);
+  EXPECT_EQ(g.gCmdsRemaining, remaining - 1);
+  ASSERT_EQ(svc_.shown.size(), shownBefore + 1);
+  EXPECT_NE(svc_.shown.back().text.find("showcommands.txt"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace rd::test

@@ -1,4 +1,4 @@
-#include "labs/picture.h"
+#include "shell/pictures.h"
 
 #include <stdexcept>
 
@@ -9,8 +9,10 @@ void ShowPicture(forms::Runtime& ui, forms::PictureBox& box, const std::string& 
     box.Picture = forms::LoadPicture(path);
   } catch (const std::runtime_error& e) {
     box.Picture.clear();
-    ui.MsgBox(e.what(), services::vbCritical);
+    ui.MsgBox(e.what(), services::vbExclamation);
   }
 }
+
+void ShowLogo(forms::PictureBox& box, forms::Runtime& ui) { ShowPicture(ui, box, kLogoPicture); }
 
 }  // namespace rd
