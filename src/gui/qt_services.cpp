@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QTextDocument>
 #include <QTime>
 #include <QUrl>
@@ -33,6 +34,22 @@ QMessageBox::Icon IconOf(int buttons) {
   }
 }
 
+// The patterns of a filter as a set, whatever separates them.
+QStringList PatternSet(const QString& patterns) {
+  QStringList set = patterns.split(QRegularExpression("[; ]+"), Qt::SkipEmptyParts);
+  set.sort();
+  set.removeDuplicates();
+  return set;
+}
+
+// Whether a description already ends with its own patterns in brackets, "rconfig(*.rcon)".
+bool ShowsPatterns(const QString& description, const QString& patterns) {
+  const qsizetype open = description.lastIndexOf('(');
+  if (open < 0 || !description.endsWith(')')) return false;
+  return PatternSet(description.mid(open + 1, description.size() - open - 2)) ==
+         PatternSet(patterns);
+}
+
 }  // namespace
 
 QString QtFileFilter(const std::string& classic) {
@@ -41,7 +58,8 @@ QString QtFileFilter(const std::string& classic) {
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
     QString patterns = parts[i + 1];
     patterns.replace(';', ' ');
-    filters.push_back(parts[i] + " (" + patterns + ")");
+    filters.push_back(ShowsPatterns(parts[i], patterns) ? parts[i]
+                                                        : parts[i] + " (" + patterns + ")");
   }
   return filters.join(";;");
 }
@@ -94,6 +112,7 @@ std::optional<std::string> QtServices::FileDialog(const services::FileDialogRequ
   dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(!request.save && request.fileMustExist ? QFileDialog::ExistingFile
                                                             : QFileDialog::AnyFile);
+  if (request.save) dialog.setDefaultSuffix(QString::fromStdString(request.defaultExt));
   if (!request.fileName.empty()) dialog.selectFile(QString::fromStdString(request.fileName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
     return std::nullopt;

@@ -17,7 +17,8 @@ class QPrinter;
 namespace rd::gui {
 
 // A file-dialog filter in the classic "description|pattern|description|pattern" form as Qt's
-// "description (pattern);;..." ("a;b" patterns become "a b").
+// "description (pattern);;..." ("a;b" patterns become "a b"); a description that already ends
+// with its patterns in brackets ("rconfig(*.rcon)") is taken as it stands.
 QString QtFileFilter(const std::string& classic);
 
 class QtServices : public services::Services {

@@ -139,9 +139,6 @@ class Form2 : public forms::Form {
   int16_t mEnablePasswordLength = 0;
   int16_t mMorePosition = 0;
   bool mMoreNoBreak = false;
-  // Device column being processed and number of fields, for the configuration files.
-  int mColumn = 0;
-  int mFieldCount = 0;
 };
 
 }  // namespace rd

@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <filesystem>
 #include <fstream>
 
 #include "qt_app.h"
@@ -69,11 +72,40 @@ TEST(QtServices, MessageBoxesHaveTheAppTitleAndAnswerAsTheClassicToolkit) {
   EXPECT_EQ(redraws, 4);
 }
 
+// A description that shows its patterns already is not given them twice.
 TEST(QtServices, ClassicFileFiltersBecomeQtFilters) {
-  EXPECT_EQ(QtFileFilter("rconfig(*.rcon)|*.rcon"), QString("rconfig(*.rcon) (*.rcon)"));
+  EXPECT_EQ(QtFileFilter("rconfig(*.rcon)|*.rcon"), QString("rconfig(*.rcon)"));
+  EXPECT_EQ(QtFileFilter("Pictures (*.jpg;*.gif)|*.gif;*.jpg"), QString("Pictures (*.jpg;*.gif)"));
   EXPECT_EQ(QtFileFilter("Pictures|*.gif;*.jpg|All files|*.*"),
             QString("Pictures (*.gif *.jpg);;All files (*.*)"));
+  EXPECT_EQ(QtFileFilter("Old (*.bak)|*.rcon"), QString("Old (*.bak) (*.rcon)"));
   EXPECT_EQ(QtFileFilter(""), QString());
+}
+
+// The real save dialog lists the filter once and completes a name typed without extension.
+TEST(QtServices, SaveDialogAddsTheDefaultExtension) {
+  test::QtApp();
+  test::TestWorkdir work;
+  QtServices svc;
+  QStringList filters;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    filters = dialog->nameFilters();
+    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+    ASSERT_NE(name, nullptr);
+    name->setText("mycfg");
+    QTest::keyClick(name, Qt::Key_Return);
+  });
+  services::FileDialogRequest request;
+  request.save = true;
+  request.filter = "rconfig(*.rcon)|*.rcon";
+  request.initDir = work.path().string();
+  request.defaultExt = "rcon";
+  const std::optional<std::string> chosen = svc.FileDialog(request);
+  EXPECT_EQ(filters, QStringList{"rconfig(*.rcon)"});
+  ASSERT_TRUE(chosen.has_value());
+  EXPECT_EQ(std::filesystem::path(*chosen), work.path() / "mycfg.rcon");
 }
 
 TEST(QtServices, HelpOpensTheStartPageInAWindow) {

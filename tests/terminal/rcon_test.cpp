@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/unprivileged.h"
 #include "terminal_fixture.h"
 
 namespace rd::test {
@@ -132,6 +133,139 @@ TEST_F(RconTest, CancelledDialogsAndUnreadableFilesChangeNothing) {
   rt_.ChooseMenu(terminal().mnusave);
   EXPECT_NE(svc_.shown.back().text.find("cannot be created"), std::string::npos);
   EXPECT_EQ(Var("HostName", "R1"), "R1");
+}
+
+// Every cell of the device table, row by row, for checks that nothing was written.
+std::vector<std::string> AllCells() {
+  db::Connection conn;
+  conn.Open(TestWorkdir::ConnStr());
+  db::Recordset rs;
+  rs.Open("select * from routervariables", conn);
+  std::vector<std::string> cells;
+  for (; !rs.EOF_(); rs.MoveNext()) {
+    for (int pos = 0; pos < rs.FieldCount(); ++pos) cells.push_back(rs.Field(pos).Text());
+  }
+  return cells;
+}
+
+// Runs SQL that changes the layout of the test database.
+void RunSql(const std::string& sql) {
+  db::Connection conn;
+  conn.Open(TestWorkdir::ConnStr());
+  db::Recordset rs;
+  rs.Open(sql, conn);
+}
+
+// "<" and ":" in values and keys survive a round trip: the saved lines hold "<" only in the
+// device headers, so no value is taken for a header and no later value lands in another device.
+TEST_F(RconTest, ReservedCharactersInValuesAndKeysRoundTrip) {
+  RunSql("INSERT INTO routervariables VALUES ('odd:key<', 'a', 'a', 'b', 'b', 'c', 'c')");
+  SetVar("HostName", "R1", "a<b");
+  SetVar("enable_password", "R1", "<x>:y\\");
+  SetVar("odd:key<", "R2", "v<2");
+  const std::vector<std::string> before = AllCells();
+  const std::string file = Save();
+  std::istringstream lines(file);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.starts_with("<")) continue;
+    EXPECT_EQ(line.find('<'), std::string::npos) << line;
+  }
+  EXPECT_NE(file.find("\r\nHostName:a\\x3Cb\r\n"), std::string::npos);
+  for (const char* column : {"R1", "R2", "R3"}) {
+    for (const char* key : {"HostName", "enable_password", "odd:key<"}) SetVar(key, column, "x");
+  }
+  Load(file);
+  EXPECT_EQ(AllCells(), before);
+}
+
+// A file of another kind, a binary file, text that is not UTF-8 and an empty file are refused
+// with a message that names them; nothing is written. Hand-made files with a byte order mark
+// and bare line feeds load.
+TEST_F(RconTest, OpenRefusesFilesThatAreNotConfigurationFiles) {
+  const std::vector<std::string> before = AllCells();
+  const std::string path = (work_.path() / "in.rcon").string();
+  for (const std::string& content : {
+           std::string("GIF89a\x01\x00\x01\x00\x80\x00\x00<R1>\r\nHostName:x\r\n", 31),
+           std::string("hostname Edge\r\n<R1>\r\nHostName:x\r\n"),
+           std::string("<!DOCTYPE html>\r\n<html>\r\n"),
+           std::string("<R1>\r\nHostName:caf\xE9\r\n"),
+           std::string(""),
+       }) {
+    SCOPED_TRACE(content);
+    Load(content);
+    ASSERT_FALSE(svc_.shown.empty());
+    EXPECT_EQ(svc_.shown.back().kind, "MSGBOX");
+    EXPECT_NE(svc_.shown.back().text.find("The file " + path + " is not a configuration file"),
+              std::string::npos)
+        << svc_.shown.back().text;
+    EXPECT_EQ(AllCells(), before);
+  }
+  svc_.shown.clear();
+  Load(
+      "\xEF\xBB\xBF<R1>\nHostName:\xC3\x89"
+      "dge\nenable_password:caf\xC3\xA9\n");
+  EXPECT_TRUE(svc_.shown.back().kind == "FILE") << svc_.shown.back().text;
+  EXPECT_EQ(Var("HostName", "R1"),
+            "\xC3\x89"
+            "dge");
+  EXPECT_EQ(Var("enable_password", "R1"), "caf\xC3\xA9");
+}
+
+// The old file stays whole until the new one is complete: a failing read of the database
+// leaves it as it was, and no temporary file is left behind. The database itself, reached
+// by name or through a link, is refused as a target; an existing file keeps its permissions.
+TEST_F(RconTest, SaveReplacesTheTargetOnlyWhenTheNewFileIsComplete) {
+  const std::filesystem::path target = work_.path() / "out.rcon";
+  std::ofstream(target, std::ios::binary) << "old";
+  std::filesystem::permissions(target, std::filesystem::perms(0640));
+  RunSql("ALTER TABLE routervariables RENAME TO gone");
+  Save();
+  RunSql("ALTER TABLE gone RENAME TO routervariables");
+  EXPECT_EQ(svc_.shown.back().kind, "MSGBOX");
+  EXPECT_EQ(FileText(target), "old");
+  EXPECT_NE(Save(), "old");
+  EXPECT_EQ(std::filesystem::status(target).permissions(), std::filesystem::perms(0640));
+
+  const std::filesystem::path database = work_.path() / TestWorkdir::kDatabaseName;
+  std::filesystem::create_symlink(database, work_.path() / "link.rcon");
+  const auto size = std::filesystem::file_size(database);
+  for (const std::filesystem::path& path : {database, work_.path() / "link.rcon"}) {
+    svc_.fileAnswers.push_back(path.string());
+    rt_.ChooseMenu(terminal().mnusave);
+    EXPECT_EQ(svc_.shown.back().text, "The file " + path.string() +
+                                          " is the program's database. The configuration was "
+                                          "not saved; choose another file.");
+  }
+  EXPECT_EQ(std::filesystem::file_size(database), size);
+  EXPECT_EQ(Var("HostName", "R1"), "R1");
+  for (const auto& entry : std::filesystem::directory_iterator(work_.path())) {
+    EXPECT_FALSE(entry.path().filename().string().starts_with(".")) << entry.path();
+  }
+}
+
+// A file the user may not write is left alone, even though the folder would take a new one.
+TEST_F(RconTest, SaveLeavesAReadOnlyTargetAlone) {
+  const std::filesystem::path target = work_.path() / "locked.rcon";
+  std::ofstream(target, std::ios::binary) << "old";
+  std::filesystem::permissions(target, std::filesystem::perms(0444));
+  std::filesystem::permissions(work_.path(), std::filesystem::perms(0777));
+  const std::string outcome = AsUnprivilegedUser(work_.path(), [&]() -> std::string {
+    svc_.fileAnswers.push_back(target.string());
+    rt_.ChooseMenu(terminal().mnusave);
+    return svc_.shown.back().text;
+  });
+  EXPECT_EQ(outcome,
+            "The file " + target.string() + " is read-only. The configuration was not saved.");
+  EXPECT_EQ(FileText(target), "old");
+}
+
+// A name typed without an extension gets ".rcon", as the save dialog completes it.
+TEST_F(RconTest, SaveDialogCompletesANameWithoutExtension) {
+  svc_.fileAnswers.push_back((work_.path() / "mycfg").string());
+  rt_.ChooseMenu(terminal().mnusave);
+  EXPECT_EQ(svc_.lastFileRequest.defaultExt, "rcon");
+  EXPECT_FALSE(std::filesystem::exists(work_.path() / "mycfg"));
+  EXPECT_EQ(FileText(work_.path() / "mycfg.rcon").find("<R1>\r\nHostName:R1\r\n"), 0u);
 }
 
 // The devices and rows of the shipped content.

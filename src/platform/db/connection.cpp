@@ -66,6 +66,8 @@ bool Connection::IsOpen() const { return engine_ != nullptr; }
 
 std::shared_ptr<Engine> Connection::engine() const { return engine_; }
 
+std::string Connection::DatabasePath() const { return engine_ ? engine_->path() : ""; }
+
 void Connection::BeginTrans() {
   if (!engine_) throw DbError("no open connection to begin a transaction on");
   if (!sqlite3_get_autocommit(engine_->handle())) {

@@ -55,6 +55,8 @@ class Connection {
   void Close();  // rolls back a transaction this connection left running
   bool IsOpen() const;
   std::shared_ptr<Engine> engine() const;
+  // The canonical path of the open database file; "" when not open.
+  std::string DatabasePath() const;
 
   // Transactions. BeginTrans starts one (DbError when one is already running on the file);
   // until CommitTrans every change made through the file's connections can be undone by

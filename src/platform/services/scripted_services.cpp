@@ -28,6 +28,13 @@ int DefaultAnswer(int buttons) {
 
 }  // namespace
 
+std::string WithDefaultExtension(const std::string& path, const std::string& ext) {
+  const size_t slash = path.find_last_of('/');
+  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  if (ext.empty() || name.empty() || name.find('.') != std::string::npos) return path;
+  return path + "." + ext;
+}
+
 void ScriptedServices::Record(Shown s) {
   shown.push_back(s);
   if (onShown) onShown(shown.back());
@@ -46,6 +53,7 @@ std::optional<std::string> ScriptedServices::FileDialog(const FileDialogRequest&
   if (fileAnswers.empty()) return std::nullopt;
   std::optional<std::string> answer = fileAnswers.front();
   fileAnswers.pop_front();
+  if (answer && request.save) answer = WithDefaultExtension(*answer, request.defaultExt);
   return answer;
 }
 

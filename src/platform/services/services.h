@@ -32,7 +32,12 @@ struct FileDialogRequest {
   std::string initDir;         // folder shown first
   std::string fileName;        // suggested name
   bool fileMustExist = false;  // open: only an existing file is taken
+  std::string defaultExt;      // save: added (after a ".") to a name typed without extension
 };
+
+// path with ".ext" added when its file name has no extension and ext is not empty, as a save
+// dialog completes a typed name.
+std::string WithDefaultExtension(const std::string& path, const std::string& ext);
 
 struct Clock {
   int hour = 0;
@@ -62,7 +67,8 @@ class Services {
 // Answers from queues; records what was shown and printed. Message boxes and the print dialog
 // take their answers from one queue, in the order they appear. With no queued answer a message
 // box gets OK (No to a Yes/No question, also with Cancel), the print dialog OK (a queued vbCancel
-// cancels it), and a file dialog is cancelled.
+// cancels it), and a file dialog is cancelled. A save dialog's answer gets the
+// request's default extension, as the real dialog adds it.
 class ScriptedServices : public Services {
  public:
   struct Shown {
