@@ -8,6 +8,7 @@
 
 #include "platform/db/db.h"
 #include "support/test_workdir.h"
+#include "support/unprivileged.h"
 
 namespace rd::db {
 namespace {
@@ -69,6 +70,37 @@ TEST_F(ConnectionTest, FailuresNameTheirCause) {
   std::ofstream("junk.mdb") << "this is no database, just text that is long enough to matter\n";
   TestWorkdir::RegisterDsn("junk.mdb");
   EXPECT_THAT(ErrorOf(TestWorkdir::ConnStr()), HasSubstr("junk.mdb\" can't be read"));
+
+  std::filesystem::create_directory("folder.mdb");
+  TestWorkdir::RegisterDsn("folder.mdb");
+  EXPECT_EQ(ErrorOf(TestWorkdir::ConnStr()),
+            "\"" + (work_.path() / "folder.mdb").string() + "\" is a folder, not a database file");
+}
+
+// A database file the user may not write opens for reading; a change is refused as read-only,
+// naming the file and the table, and nothing is changed.
+TEST_F(ConnectionTest, ReadOnlyDatabaseIsReportedAsReadOnly) {
+  std::filesystem::permissions("commandsbackup.mdb", std::filesystem::perms(0444));
+  std::filesystem::permissions(work_.path(), std::filesystem::perms(0777));
+  CloseAllEngines();
+  const std::string outcome = test::AsUnprivilegedUser(work_.path(), [] {
+    Connection conn;
+    conn.Open(TestWorkdir::ConnStr());
+    if (FirstLabName(conn) != "Routing") return std::string("the file can't be read");
+    Recordset rs;
+    rs.LockType = adLockOptimistic;
+    rs.Open("select * from labs", conn);
+    rs.SetField(1, "Switching");
+    try {
+      rs.Update();
+    } catch (const DbError& e) {
+      return std::string(e.what()) + (FirstLabName(conn) == "Routing" ? "" : " (changed)");
+    }
+    return std::string("saved");
+  });
+  EXPECT_EQ(outcome, "the database file \"" + (work_.path() / "commandsbackup.mdb").string() +
+                         "\" is read-only, so the change to table labs can't be saved; make the "
+                         "file and its folder writable");
 }
 
 TEST_F(ConnectionTest, EnginesAreSharedUntilTheFileIsReplacedOrDropped) {

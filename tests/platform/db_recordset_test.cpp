@@ -2,6 +2,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "platform/db/db.h"
 #include "support/test_workdir.h"
 
@@ -139,6 +141,68 @@ TEST_F(RecordsetTest, ValueConversions) {
   EXPECT_FALSE(Value(std::string("0")).Bool());
   EXPECT_FALSE(Value(std::string("")).Bool());
   EXPECT_THROW(Value(std::string("maybe")).Bool(), DbError);
+}
+
+std::string ErrorOf(const std::function<void()>& read) {
+  try {
+    read();
+  } catch (const DbError& e) {
+    return e.what();
+  }
+  return "no error";
+}
+
+// A cell a teacher damaged is named by table, column and row (with the row's key, read from the
+// file), also once copied out of its recordset; a read where there is no row names the query.
+TEST_F(RecordsetTest, DamagedContentIsNamedByTableColumnAndRow) {
+  {
+    Recordset rs;
+    Write(rs, "select * from sublab where sublabnane = 'Basics'");
+    rs.SetField("ref", "three");
+    rs.SetField("flashcard", "maybe");
+    rs.Update();
+  }
+  Recordset sublab;
+  Read(sublab, "select * from sublab");
+  sublab.MoveLast();
+  EXPECT_EQ(ErrorOf([&] { sublab.Field(6).Int16(); }),
+            "\"three\" in table sublab, column ref, row 3 (index is 5) is not a whole number");
+  EXPECT_EQ(
+      ErrorOf([&] { sublab.Field(4).Bool(); }),
+      "\"maybe\" in table sublab, column flashcard, row 3 (index is 5) is not a yes/no value");
+  Recordset names;
+  Read(names, "select sublabnane, ref from sublab");
+  names.MoveLast();
+  EXPECT_EQ(ErrorOf([&] { names.Field(1).Int16(); }),
+            "\"three\" in table sublab, column ref, row 3 (index is 5) is not a whole number");
+  const Value copied = names.Field(1);  // a cell copied out keeps its place
+  names.Close();
+  EXPECT_EQ(ErrorOf([&] { copied.Int16(); }),
+            "\"three\" in table sublab, column ref, row 3 (index is 5) is not a whole number");
+  Recordset joined;
+  Read(joined,
+       "select labs.labname, sublab.ref from labs inner join sublab on sublabnane = 'Basics'");
+  EXPECT_EQ(ErrorOf([&] { joined.Field(1).Int16(); }),
+            "\"three\" in table sublab, column ref, result row 1 is not a whole number");
+  Recordset counted;
+  Read(counted, "select count(*) || 'x' from labs");
+  EXPECT_EQ(ErrorOf([&] { counted.Field(0).Int16(); }),
+            "\"3x\" in the result of \"select count(*) || 'x' from labs\", column count(*) || "
+            "'x', result row 1 is not a whole number");
+
+  Recordset none;
+  Read(none, " select * from routervariables where Config_Variable = 'nothing' ");
+  EXPECT_EQ(ErrorOf([&] { none.Field(1); }),
+            "no current row: the query \"select * from routervariables where Config_Variable = "
+            "'nothing'\" found no row");
+  Recordset one;
+  Read(one, "select * from labs where index = 2");
+  one.MoveNext();
+  EXPECT_EQ(ErrorOf([&] { one.Field(1); }),
+            "no current row: the cursor stands after the last row of \"select * from labs where "
+            "index = 2\"");
+  EXPECT_EQ(ErrorOf([&] { one.MoveNext(); }),
+            "no current row: already past the last row of \"select * from labs where index = 2\"");
 }
 
 TEST_F(RecordsetTest, WhereAndLikeIgnoreCaseButValuesKeepIt) {

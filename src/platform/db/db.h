@@ -29,18 +29,47 @@ enum LockType : int { adLockUnspecified = -1, adLockReadOnly = 1, adLockOptimist
 enum CursorLocation : int { adUseServer = 2, adUseClient = 3 };
 enum AffectEnum : int { adAffectCurrent = 1, adAffectAll = 3 };
 
-// One cell. NULL reads as empty text, 0 and false.
+// Where a recordset's field comes from: the database file, the table and column (empty for an
+// expression, which is named by the query's text and the field's name), and whether the query
+// reads one table, so that its rows are known by their rowid. Places live as long as the
+// program, so that a cell copied out of a recordset can still say where it came from.
+struct CellPlace {
+  std::string database;
+  std::string table;
+  std::string column;  // or the field's name in the result
+  std::string query;   // for an expression
+  bool rowids = false;
+  auto operator<=>(const CellPlace&) const = default;
+};
+
+// One cell. NULL reads as empty text, 0 and false. A cell read from a recordset knows its
+// place: a conversion that fails names the table, the column and the row (by rowid and key, or
+// by its position in the result) in words a teacher who edited the content can act on.
 class Value {
  public:
   Value() = default;
   explicit Value(std::optional<std::string> text) : text_(std::move(text)) {}
+  // A cell of the row `row` at `place` (InternPlace), as a recordset reads it.
+  Value(std::optional<std::string> text, const CellPlace* place, int64_t row)
+      : text_(std::move(text)), place_(place), row_(row) {}
+  // The same cell holding other text.
+  Value WithText(std::optional<std::string> text) const {
+    return Value(std::move(text), place_, row_);
+  }
+  const CellPlace* place() const { return place_; }
   bool IsNull() const { return !text_.has_value(); }
   const std::string& Text() const;  // "" for NULL; integers as their decimal text
   int16_t Int16() const;            // throws DbError when the text is no whole number
   bool Bool() const;                // "" / NULL / "0" false; any other number true; "True" /
                                     // "False" in any case as said; other text throws DbError
  private:
+  // The error for a text that the conversion refuses: the quoted text, where it came from, and
+  // what is wrong with it.
+  DbError Refused(const std::string& problem) const;
+
   std::optional<std::string> text_;
+  const CellPlace* place_ = nullptr;  // nullptr for a value made by hand
+  int64_t row_ = 0;                   // rowid, or 1-based position in the result
 };
 
 class Engine;  // shared engine handle of one database file
@@ -118,7 +147,8 @@ class Recordset {
 
   int FieldCount() const;
   const std::string& FieldName(int pos) const;
-  const Value& Field(int pos) const;  // of the current row; throws at EOF/BOF
+  // The value of the current row at pos; throws at EOF/BOF, naming the query.
+  const Value& Field(int pos) const;
 
   // Writes to the current (or new) row, by column name without regard to case or by position.
   void SetField(const std::string& name, const std::string& value);

@@ -55,8 +55,14 @@ std::shared_ptr<Engine> AcquireEngine(const std::string& path) {
   std::filesystem::path absolute = std::filesystem::absolute(path, ec);
   std::filesystem::path canonical = std::filesystem::canonical(absolute, ec);
   struct stat st {};
-  if (ec || stat(canonical.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+  if (ec || stat(canonical.c_str(), &st) != 0) {
     throw DbError("database file \"" + absolute.string() + "\" not found");
+  }
+  if (S_ISDIR(st.st_mode)) {
+    throw DbError("\"" + absolute.string() + "\" is a folder, not a database file");
+  }
+  if (!S_ISREG(st.st_mode)) {
+    throw DbError("\"" + absolute.string() + "\" is not a file, so it can't be the database");
   }
   auto& cache = Cache();
   auto it = cache.find(canonical.string());

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/db/cell_place.h"
 #include "platform/db/db.h"
 #include "platform/db/dialect.h"
 #include "platform/db/engine.h"
@@ -23,10 +24,25 @@ bool OnlyFiller(const std::string& sql, size_t pos) {
 enum class Edit { kNone, kChange, kAdd };
 
 struct Row {
-  int64_t rowid = 0;
+  int64_t rowid = 0;  // 0 when the query does not read from a single table
   std::vector<Value> cells;
   bool deleted = false;
 };
+
+// The table and column a field was read from; empty for an expression.
+struct Origin {
+  std::string table;
+  std::string column;
+};
+
+// The rows of a change can't be saved in a database file opened read-only.
+void CheckWritable(const Engine& engine, const std::string& table) {
+  if (sqlite3_db_readonly(engine.handle(), "main") == 1) {
+    throw DbError("the database file \"" + engine.path() +
+                  "\" is read-only, so the change to table " + table +
+                  " can't be saved; make the file and its folder writable");
+  }
+}
 
 }  // namespace
 
@@ -34,8 +50,9 @@ struct Recordset::State {
   std::shared_ptr<Engine> engine;
   std::string sql;  // as the caller wrote it, for messages
   std::vector<std::string> names;
-  std::vector<std::string> columns;  // table column behind each field; "" when not writable
-  std::string table;                 // the written table; "" for a read-only recordset
+  std::vector<Origin> origins;           // where each field comes from
+  std::vector<const CellPlace*> places;  // the same, for messages about a cell
+  std::string table;                     // the written table; "" for a read-only recordset
   std::vector<Row> rows;
   int pos = 0;  // -1 before the first row, rows.size() past the last
   Edit edit = Edit::kNone;
@@ -73,11 +90,11 @@ void Recordset::Open(const std::string& sql, Connection& conn, int /*cursorType*
   state->engine = engine;
   state->sql = sql;
   std::string query = TranslateSql(sql);
-  std::optional<SingleTable> single;
-  if (LockType > adLockReadOnly) single = FindSingleTable(query);
+  // The rowid of a single table names its rows in messages, and locates them for writes.
+  const std::optional<SingleTable> single = FindSingleTable(query);
   if (single) {
     query.insert(single->selectList, QuoteIdentifier(single->table) + ".rowid, ");
-    state->table = single->table;
+    if (LockType > adLockReadOnly) state->table = single->table;
   }
   size_t tail = 0;
   Statement stmt(engine->handle(), query, &tail);
@@ -87,13 +104,21 @@ void Recordset::Open(const std::string& sql, Connection& conn, int /*cursorType*
   int first = single ? 1 : 0;
   for (int i = first; i < stmt.ColumnCount(); ++i) {
     state->names.emplace_back(sqlite3_column_name(stmt.get(), i));
-    const char* origin = single ? sqlite3_column_origin_name(stmt.get(), i) : nullptr;
-    state->columns.emplace_back(origin ? origin : "");
+    const char* table = sqlite3_column_table_name(stmt.get(), i);
+    const char* column = sqlite3_column_origin_name(stmt.get(), i);
+    state->origins.push_back(Origin{table ? table : "", column ? column : ""});
+    state->places.push_back(InternPlace(CellPlace{engine->path(), state->origins.back().table,
+                                                  column ? column : state->names.back(),
+                                                  table ? "" : sql, single.has_value()}));
   }
   while (stmt.Step()) {
     Row row;
     if (single) row.rowid = sqlite3_column_int64(stmt.get(), 0);
-    for (int i = first; i < stmt.ColumnCount(); ++i) row.cells.emplace_back(stmt.Column(i));
+    const int64_t rowNumber = single ? row.rowid : static_cast<int64_t>(state->rows.size()) + 1;
+    for (int i = first; i < stmt.ColumnCount(); ++i) {
+      row.cells.emplace_back(stmt.Column(i), state->places[static_cast<size_t>(i - first)],
+                             rowNumber);
+    }
     state->rows.push_back(std::move(row));
   }
   if (stmt.ColumnCount() == 0) return;  // a command, not a query: nothing to hold
@@ -116,13 +141,16 @@ void Recordset::MoveFirst() {
 }
 
 void Recordset::MoveNext() {
-  if (EOF_()) throw DbError("no current row: already past the last row");
+  if (EOF_())
+    throw DbError("no current row: already past the last row of \"" + Trim(s_->sql) + "\"");
   Update();
   s_->pos = s_->Seek(s_->pos + 1, 1);
 }
 
 void Recordset::MovePrevious() {
-  if (BOF()) throw DbError("no current row: already before the first row");
+  if (BOF()) {
+    throw DbError("no current row: already before the first row of \"" + Trim(s_->sql) + "\"");
+  }
   Update();
   s_->pos = s_->Seek(s_->pos - 1, -1);
 }
@@ -154,7 +182,12 @@ const std::string& Recordset::FieldName(int pos) const {
 
 const Value& Recordset::Field(int pos) const {
   FieldName(pos);  // checks the position
-  if (EOF_() || BOF()) throw DbError("no current row: at the beginning or end of the records");
+  if (EOF_() || BOF()) {
+    const std::string query = "\"" + Trim(s_->sql) + "\"";
+    if (s_->LiveCount() == 0) throw DbError("no current row: the query " + query + " found no row");
+    throw DbError(std::string("no current row: the cursor stands ") +
+                  (EOF_() ? "after the last" : "before the first") + " row of " + query);
+  }
   const Row& row = s_->rows[static_cast<size_t>(s_->pos)];
   if (row.deleted) throw DbError("the current row has been deleted");
   return row.cells[static_cast<size_t>(pos)];
@@ -170,7 +203,7 @@ void Recordset::SetField(const std::string& name, const std::string& value) {
 void Recordset::SetField(int pos, const std::string& value) {
   FieldName(pos);
   if (s_->table.empty()) throw DbError("the recordset is read-only");
-  const std::string& column = s_->columns[static_cast<size_t>(pos)];
+  const std::string& column = s_->origins[static_cast<size_t>(pos)].column;
   if (column.empty()) throw DbError("field \"" + FieldName(pos) + "\" can't be written");
   if (s_->edit == Edit::kNone) {
     Field(pos);  // checks that there is a current row
@@ -178,7 +211,8 @@ void Recordset::SetField(int pos, const std::string& value) {
     s_->original = s_->Current().cells;
     s_->dirty.assign(s_->names.size(), false);
   }
-  s_->Current().cells[static_cast<size_t>(pos)] = Value(value);
+  Value& cell = s_->Current().cells[static_cast<size_t>(pos)];
+  cell = cell.WithText(value);
   s_->dirty[static_cast<size_t>(pos)] = true;
 }
 
@@ -186,7 +220,9 @@ void Recordset::AddNew() {
   if (!s_) throw DbError("the recordset is not open");
   if (s_->table.empty()) throw DbError("the recordset is read-only");
   Update();
-  s_->rows.push_back(Row{0, std::vector<Value>(s_->names.size()), false});
+  Row added;
+  for (const CellPlace* place : s_->places) added.cells.emplace_back(std::nullopt, place, 0);
+  s_->rows.push_back(std::move(added));
   s_->pos = static_cast<int>(s_->rows.size()) - 1;
   s_->edit = Edit::kAdd;
   s_->dirty.assign(s_->names.size(), false);
@@ -201,7 +237,7 @@ void Recordset::Update() {
   std::vector<const std::string*> values;
   for (size_t i = 0; i < s.names.size(); ++i) {
     if (!s.dirty[i]) continue;
-    sets.push_back(QuoteIdentifier(s.columns[i]));
+    sets.push_back(QuoteIdentifier(s.origins[i].column));
     values.push_back(&row.cells[i].Text());
   }
   std::string sql;
@@ -222,6 +258,7 @@ void Recordset::Update() {
   }
   sqlite3* db = s.engine->handle();
   try {
+    CheckWritable(*s.engine, s.table);
     if (!sets.empty() || s.edit == Edit::kAdd) {
       Statement stmt(db, sql);
       for (size_t i = 0; i < values.size(); ++i) stmt.Bind(static_cast<int>(i + 1), *values[i]);
@@ -247,8 +284,8 @@ void Recordset::Update() {
   std::string cols;
   std::vector<size_t> fields;
   for (size_t i = 0; i < s.names.size(); ++i) {
-    if (s.columns[i].empty()) continue;
-    cols += (cols.empty() ? "" : ", ") + QuoteIdentifier(s.columns[i]);
+    if (s.origins[i].column.empty()) continue;
+    cols += (cols.empty() ? "" : ", ") + QuoteIdentifier(s.origins[i].column);
     fields.push_back(i);
   }
   if (fields.empty()) return;
@@ -256,7 +293,8 @@ void Recordset::Update() {
   read.Bind(1, row.rowid);
   if (!read.Step()) return;
   for (size_t k = 0; k < fields.size(); ++k) {
-    row.cells[fields[k]] = Value(read.Column(static_cast<int>(k)));
+    Value& cell = row.cells[fields[k]];
+    cell = Value(read.Column(static_cast<int>(k)), cell.place(), row.rowid);
   }
 }
 
@@ -275,6 +313,7 @@ void Recordset::Delete(int affect) {
     s_->edit = Edit::kNone;
   }
   Field(0);  // checks that there is a current row
+  CheckWritable(*s_->engine, s_->table);
   Statement stmt(s_->engine->handle(),
                  "DELETE FROM " + QuoteIdentifier(s_->table) + " WHERE rowid = ?");
   stmt.Bind(1, s_->Current().rowid);

@@ -2,6 +2,7 @@
 #include <charconv>
 #include <limits>
 
+#include "platform/db/cell_place.h"
 #include "platform/db/db.h"
 #include "platform/db/text.h"
 #include "platform/text/ascii.h"
@@ -34,13 +35,18 @@ const std::string& Value::Text() const {
   return text_ ? *text_ : kEmpty;
 }
 
+DbError Value::Refused(const std::string& problem) const {
+  const std::string where = place_ != nullptr ? " in " + DescribePlace(*place_, row_) : "";
+  return DbError("\"" + Text() + "\"" + where + " " + problem);
+}
+
 int16_t Value::Int16() const {
   if (Trim(Text()).empty()) return 0;
   std::optional<long long> number = WholeNumber(Text());
-  if (!number) throw DbError("\"" + Text() + "\" is not a whole number");
+  if (!number) throw Refused("is not a whole number");
   if (*number < std::numeric_limits<int16_t>::min() ||
       *number > std::numeric_limits<int16_t>::max()) {
-    throw DbError("\"" + Text() + "\" is out of range for a 16-bit number");
+    throw Refused("is out of range for a 16-bit number");
   }
   return static_cast<int16_t>(*number);
 }
@@ -50,7 +56,7 @@ bool Value::Bool() const {
   if (std::optional<long long> number = WholeNumber(Text())) return *number != 0;
   if (ascii::EqualNoCase(Trim(Text()), "true")) return true;
   if (ascii::EqualNoCase(Trim(Text()), "false")) return false;
-  throw DbError("\"" + Text() + "\" is not a yes/no value");
+  throw Refused("is not a yes/no value");
 }
 
 }  // namespace rd::db
