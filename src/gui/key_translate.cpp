@@ -52,23 +52,28 @@ std::optional<std::string> NamedKey(int qtKey) {
   return std::nullopt;
 }
 
-// The character that names a character key, and whether it already carries the Shift (it is
-// what the key typed). With Ctrl or Alt held the typed text is a control code or nothing, so
-// the character comes from the key itself.
-struct KeyChar {
-  char c;
-  bool shifted;
-};
-std::optional<KeyChar> CharacterKey(int qtKey, Qt::KeyboardModifiers modifiers,
-                                    const QString& text) {
-  const bool typing = !(modifiers & (Qt::ControlModifier | Qt::AltModifier));
-  if (typing && text.size() == 1 && text[0].unicode() >= 0x20 && text[0].unicode() < 0x7f) {
-    return KeyChar{static_cast<char>(text[0].unicode()), true};
-  }
-  if (qtKey >= 0x20 && qtKey < 0x7f) {
-    return KeyChar{static_cast<char>(std::tolower(qtKey)), false};
-  }
-  return std::nullopt;
+// The one printable character that text holds, if it holds exactly one.
+std::optional<char32_t> PrintableCharacter(const QString& text) {
+  const QList<uint> characters = text.toUcs4();
+  if (characters.size() != 1 || !QChar::isPrint(characters.front())) return std::nullopt;
+  return static_cast<char32_t>(characters.front());
+}
+
+// The character a key typed: with neither Ctrl nor Alt held, or with both (AltGr arrives so on
+// some systems), the key's text is what the user typed.
+std::optional<char32_t> TypedCharacter(Qt::KeyboardModifiers modifiers, const QString& text) {
+  const bool ctrl = (modifiers & Qt::ControlModifier) != 0;
+  const bool alt = (modifiers & Qt::AltModifier) != 0;
+  if (ctrl != alt) return std::nullopt;
+  return PrintableCharacter(text);
+}
+
+// The keystroke that types cp: an ASCII character as the send-keys notation has it, any other
+// character with its code point and no key code.
+forms::Key KeyForCharacter(char32_t cp) {
+  if (cp >= 0x80) return forms::Key{0, 0, static_cast<int32_t>(cp)};
+  const char c = static_cast<char>(cp);
+  return forms::ParseSendKeys(std::string("{") + c + "}").front();
 }
 
 }  // namespace
@@ -94,24 +99,37 @@ std::optional<forms::Key> ToFormsKey(int qtKey, Qt::KeyboardModifiers modifiers,
     default:
       break;
   }
+  std::optional<std::string> named = NamedKey(qtKey);
+  if (!named) {
+    if (std::optional<char32_t> typed = TypedCharacter(modifiers, text)) {
+      forms::Key key = KeyForCharacter(*typed);
+      key.shift = shift;  // the keys actually held (Caps Lock types capitals without Shift)
+      return key;
+    }
+    // With Ctrl or Alt held the typed text is a control code or nothing, so the character
+    // comes from the key itself.
+    if (qtKey < 0x20 || qtKey >= 0x7f) return std::nullopt;
+    named = "{" + std::string(1, static_cast<char>(std::tolower(qtKey))) + "}";
+  }
   std::string notation;
   if (modifiers & Qt::ControlModifier) notation += '^';
   if (modifiers & Qt::AltModifier) notation += '%';
-  const bool shiftHeld = (modifiers & Qt::ShiftModifier) != 0;
-  if (std::optional<std::string> named = NamedKey(qtKey)) {
-    notation += (shiftHeld ? "+" : "") + *named;
-  } else if (std::optional<KeyChar> key = CharacterKey(qtKey, modifiers, text)) {
-    notation += (shiftHeld && !key->shifted ? "+{" : "{") + std::string(1, key->c) + "}";
-  } else {
-    return std::nullopt;
-  }
+  if (modifiers & Qt::ShiftModifier) notation += '+';
   try {
-    forms::Key key = forms::ParseSendKeys(notation).front();
-    key.shift = shift;  // the keys actually held (Caps Lock types capitals without Shift)
+    forms::Key key = forms::ParseSendKeys(notation + *named).front();
+    key.shift = shift;
     return key;
   } catch (const std::invalid_argument&) {
     return std::nullopt;
   }
+}
+
+std::vector<forms::Key> KeysOfText(const QString& text) {
+  std::vector<forms::Key> keys;
+  for (const uint cp : text.toUcs4()) {
+    if (QChar::isPrint(cp)) keys.push_back(KeyForCharacter(static_cast<char32_t>(cp)));
+  }
+  return keys;
 }
 
 }  // namespace rd::gui

@@ -1,6 +1,7 @@
 #include "gui/text_view.h"
 
 #include <QFontDatabase>
+#include <QInputMethodEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextCursor>
@@ -44,7 +45,8 @@ TextView::TextView(forms::TextBox& box, QWidget* canvas, EventGate& gate)
   }
   w->setContextMenuPolicy(Qt::NoContextMenu);
   w->setAcceptDrops(false);
-  w->setAttribute(Qt::WA_InputMethodEnabled, false);
+  // Input methods (dead keys, compose sequences) deliver their characters as committed text.
+  w->setAttribute(Qt::WA_InputMethodEnabled, true);
   Attach(w);
 }
 
@@ -105,8 +107,13 @@ bool TextView::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress:
       if (std::optional<forms::Key> key = ToFormsKey(*static_cast<QKeyEvent*>(event))) Key(*key);
       return true;
-    case QEvent::KeyRelease:
     case QEvent::InputMethod:
+      for (const forms::Key& key :
+           KeysOfText(static_cast<QInputMethodEvent*>(event)->commitString())) {
+        Key(key);
+      }
+      return true;
+    case QEvent::KeyRelease:
     case QEvent::MouseMove:
     case QEvent::ContextMenu:
     case QEvent::DragEnter:

@@ -16,7 +16,7 @@ Form25::Form25(App& app) : Form(app.ui, "Form25", ""), app_(app), g_(app.g) {
   Command3.Click = [this] { Command3_Click(); };
   Command4.Click = [this] { Command4_Click(); };
   Command5.Click = [this] { Command5_Click(); };
-  Text1.KeyPress = [this](int16_t& keyAscii) { Text1_KeyPress(keyAscii); };
+  Text1.KeyPress = [this](int32_t& keyAscii) { Text1_KeyPress(keyAscii); };
   Text1.KeyDown = [this](int16_t& keyCode, int16_t shift) { Text1_KeyDown(keyCode, shift); };
   Text1.Click = [this] { Text1_Click(); };
   Text1.DblClick = [this] { Text1_DblClick(); };

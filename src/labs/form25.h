@@ -96,7 +96,7 @@ class Form25 : public forms::Form {
   // The lab console (lab_console.cpp): Enter sends the line after the prompt to the engine and
   // prints what it accepted; Ctrl+Z leaves a configuration mode; the prompt cannot be erased;
   // the arrow keys and the mouse keep the caret at the end of the prompt line.
-  void Text1_KeyPress(int16_t& keyAscii);
+  void Text1_KeyPress(int32_t& keyAscii);
   void Text1_KeyDown(int16_t& keyCode, int16_t shift);
   void Text1_Click();
   void Text1_DblClick();

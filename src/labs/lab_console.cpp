@@ -33,7 +33,7 @@ std::string ClosingBlock() {
 
 std::string Form25::Prompt() const { return g_.gHostName + g_.gPrompt; }
 
-void Form25::Text1_KeyPress(int16_t& keyAscii) {
+void Form25::Text1_KeyPress(int32_t& keyAscii) {
   switch (keyAscii) {
     case kEnter:
       if (g_.gLabWaitingEnter) {

@@ -49,7 +49,7 @@ Form2::Form2(App& app) : Form(app.ui, "Form2", "Dorivo Zizizariz"), app_(app), g
   // The box offers no context menu; every button only gives the box the focus.
   Text1.MouseDown = [this](int, int, int, int) { Text1.SetFocus(); };
   Text1.KeyDown = [this](int16_t& keyCode, int16_t shift) { Form2_Text1_KeyDown(keyCode, shift); };
-  Text1.KeyPress = [this](int16_t& keyAscii) { Form2_Text1_KeyPress(keyAscii); };
+  Text1.KeyPress = [this](int32_t& keyAscii) { Form2_Text1_KeyPress(keyAscii); };
   FinishDesign();
 }
 

@@ -59,14 +59,14 @@ class Form2 : public forms::Form {
   void PublishConsoleState();
 
   // Key press dispatch and the keys it settles itself (keypress.cpp).
-  void Form2_Text1_KeyPress(int16_t& keyAscii);
+  void Form2_Text1_KeyPress(int32_t& keyAscii);
   void OnEnterKey();
   void OnCtrlZ();
   void OnBackspace();
   void OnEscapeKey();
   void OnLetterX();
   void OnSpace();
-  void OnOtherCharacter(int16_t keyAscii);
+  void OnOtherCharacter(int32_t keyAscii);
   void CommonTail();
 
   // Enter in normal mode (enter.cpp). EnterCommand is false when a password prompt took the
@@ -83,7 +83,7 @@ class Form2 : public forms::Form {
 
   // Login and passwords (login.cpp).
   void StartSession(db::Connection& conn);
-  void PasswordCharacter(int16_t keyAscii);
+  void PasswordCharacter(int32_t keyAscii);
   void PasswordEnter();
   // Compares the characters typed at "password:" with `expected`, case-sensitive. Right: the new
   // prompt (">" after a line password, "#" after the enable password). Wrong: "wrong Password"

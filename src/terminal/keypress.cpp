@@ -17,7 +17,7 @@ constexpr int16_t kSpace = 32;
 
 }  // namespace
 
-void Form2::Form2_Text1_KeyPress(int16_t& keyAscii) {
+void Form2::Form2_Text1_KeyPress(int32_t& keyAscii) {
   switch (keyAscii) {
     case kEnter:
       OnEnterKey();
@@ -127,7 +127,7 @@ void Form2::OnSpace() {
   CommonTail();
 }
 
-void Form2::OnOtherCharacter(int16_t keyAscii) {
+void Form2::OnOtherCharacter(int32_t keyAscii) {
   if (AtPasswordPrompt()) {
     PasswordCharacter(keyAscii);
     return;

@@ -3,6 +3,7 @@
 #include "console/texts.h"
 #include "device/device_state.h"
 #include "platform/services/services.h"
+#include "platform/text/utf8.h"
 #include "terminal/form2.h"
 
 namespace rd {
@@ -71,7 +72,7 @@ void Form2::StartSession(db::Connection& conn) {
 }
 
 // Typed characters are kept out of the box and stored; the key-down handler shows a star.
-void Form2::PasswordCharacter(int16_t keyAscii) {
+void Form2::PasswordCharacter(int32_t keyAscii) {
   console_.Block();
   if (keyAscii == kBackspace) {
     if (console::LineFromEnd(console_.Text(), 1).size() <= 9) return;
@@ -81,7 +82,7 @@ void Form2::PasswordCharacter(int16_t keyAscii) {
     return;
   }
   if (g_.gPwdCharCount < g_.gPasswordLength) {
-    PasswordSlot(g_, g_.gPwdCharCount) = std::string(1, static_cast<char>(keyAscii));
+    PasswordSlot(g_, g_.gPwdCharCount) = utf8::Encode(static_cast<char32_t>(keyAscii));
     ++g_.gPwdCharCount;
     console_.Send(console::OwnKey::PasswordStar);
     return;

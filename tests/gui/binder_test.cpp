@@ -38,7 +38,7 @@ class ConsoleForm : public forms::Form {
     Command1.Place(220, 320, 80, 24);
     Command1.TabIndex = 2;
     Command1.Click = [this] { Label1.Caption = "clicked"; };
-    Text1.KeyPress = [this](int16_t& ascii) {
+    Text1.KeyPress = [this](int32_t& ascii) {
       seen.push_back(ascii);
       if (ascii != 13) return;
       ascii = 0;
@@ -61,7 +61,7 @@ class ConsoleForm : public forms::Form {
   forms::CommandButton Command1{*this, "Command1"};
   forms::Menu mnuFile{*this, "mnuFile", "&File", nullptr};
   forms::Menu mnuClear{*this, "mnuClear", "&Clear", &mnuFile};
-  std::vector<int16_t> seen;
+  std::vector<int32_t> seen;
   std::vector<int> mouseButtons;
   bool refuseUnload = false;
 };

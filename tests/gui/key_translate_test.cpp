@@ -78,9 +78,35 @@ TEST(KeyTranslate, CodesOfTheClassicToolkit) {
   EXPECT_EQ(shift.ascii, 0);
 }
 
+// Every printable character reaches the runtime with its code point, also one typed with AltGr
+// (Ctrl+Alt on some systems) and one outside the basic plane; a script types it the same way.
+TEST(KeyTranslate, CharactersOutsideAsciiAreTyped) {
+  for (const Case& c : {
+           Case{Qt::Key_Eacute, Qt::NoModifier, QString::fromUtf8("\xC3\xA9"), "\xC3\xA9"},
+           Case{Qt::Key_Udiaeresis, Qt::NoModifier, QString::fromUtf8("\xC3\xBC"), "\xC3\xBC"},
+           Case{Qt::Key_sterling, Qt::NoModifier, QString::fromUtf8("\xC2\xA3"), "\xC2\xA3"},
+           Case{Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("\xF0\x9F\x98\x80"),
+                "\xF0\x9F\x98\x80"},
+       }) {
+    ExpectSame(c);
+  }
+  EXPECT_EQ(ToFormsKey(Qt::Key_Eacute, Qt::NoModifier, QString::fromUtf8("\xC3\xA9"))->ascii, 0xE9);
+  const forms::Key euro = *ToFormsKey(Qt::Key_E, Qt::ControlModifier | Qt::AltModifier,
+                                      QString::fromUtf8("\xE2\x82\xAC"));
+  EXPECT_EQ(euro.ascii, 0x20AC);
+  EXPECT_EQ(euro.shift, forms::vbCtrlMask | forms::vbAltMask);
+  EXPECT_EQ(ToFormsKey(Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier, "@")->ascii, '@');
+  // An input method commits text of several characters at once; control codes type nothing.
+  const std::vector<forms::Key> keys = KeysOfText(QString::fromUtf8("a\xC3\xA9\x01?"));
+  ASSERT_EQ(keys.size(), 3u);
+  EXPECT_EQ(keys[0].keyCode, 'A');
+  EXPECT_EQ(keys[1].ascii, 0xE9);
+  EXPECT_EQ(keys[2].ascii, '?');
+}
+
 TEST(KeyTranslate, KeysWithoutACodeAreNotForwarded) {
   EXPECT_FALSE(ToFormsKey(Qt::Key_VolumeUp, Qt::NoModifier, "").has_value());
-  EXPECT_FALSE(ToFormsKey(Qt::Key_Eacute, Qt::NoModifier, QString::fromUtf8("\xC3\xA9")));
+  EXPECT_FALSE(ToFormsKey(Qt::Key_Eacute, Qt::AltModifier, QString::fromUtf8("\xC3\xA9")));
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ class EchoConsole : public ::testing::Test, public RuntimeFixture {
       if (code == vbKeyDelete) box->Locked = true;
       if (code == vbKeyLeft) rt.SendKeys("{END}");
     };
-    box->KeyPress = [this](int16_t& ascii) {
+    box->KeyPress = [this](int32_t& ascii) {
       if (ascii == 13) {
         // Echo the input line back, then a fresh prompt; the box adds the Enter's line break.
         const std::string& t = box->Text();

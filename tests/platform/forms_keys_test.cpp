@@ -18,7 +18,7 @@ class KeyPathTest : public ::testing::Test, public RuntimeFixture {
       log.push_back("KeyDown " + std::to_string(code) + "/" + std::to_string(shift) + " [" +
                     box->Text() + "]");
     };
-    box->KeyPress = [this](int16_t& ascii) {
+    box->KeyPress = [this](int32_t& ascii) {
       log.push_back("KeyPress " + std::to_string(ascii) + " [" + box->Text() + "]");
     };
   }
@@ -52,7 +52,7 @@ TEST_F(KeyPathTest, KeysWithoutCharacterSkipKeyPress) {
 // KeyDown unlocks it, so exactly one keystroke is kept out.
 TEST_F(KeyPathTest, LockedSetInKeyPressBlocksOnlyThatKeystroke) {
   box->KeyDown = [this](int16_t&, int16_t) { box->Locked = false; };
-  box->KeyPress = [this](int16_t& ascii) {
+  box->KeyPress = [this](int32_t& ascii) {
     if (ascii == 'x') box->Locked = true;
   };
   rt.TypeKeys("axb{BS}");
@@ -86,7 +86,7 @@ TEST_F(KeyPathTest, DeleteBlockedByLockedSetInKeyDown) {
 }
 
 TEST_F(KeyPathTest, KeyPressCanCancelOrReplaceTheCharacter) {
-  box->KeyPress = [](int16_t& ascii) {
+  box->KeyPress = [](int32_t& ascii) {
     if (ascii == '!') ascii = 0;
     if (ascii >= 'a' && ascii <= 'z') ascii = static_cast<int16_t>(ascii - 32);
   };
@@ -121,6 +121,37 @@ TEST_F(KeyPathTest, BackspaceAndDeleteTakeCrLfAsOneCharacter) {
   Place("ab", 0);
   rt.TypeKeys("{BS}");
   EXPECT_EQ(box->Text(), "ab");
+}
+
+// UTF-8 text: a character of several bytes is inserted whole, and Backspace, Delete, Left and
+// Right take it as one; the caret never stands inside it, and MaxLength counts characters.
+TEST_F(KeyPathTest, CharactersOfSeveralBytesAreEditedWhole) {
+  rt.TypeKeys("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80");
+  EXPECT_EQ(log[1], "KeyPress 97 []");
+  EXPECT_EQ(log[3], "KeyPress 233 [a]");
+  EXPECT_EQ(log[5], "KeyPress 8364 [a\xC3\xA9]");
+  EXPECT_EQ(box->Text(), "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80");
+  rt.TypeKeys("{BS}");
+  EXPECT_EQ(box->Text(), "a\xC3\xA9\xE2\x82\xAC");
+  rt.TypeKeys("{LEFT}");
+  EXPECT_EQ(box->SelStart(), 3);
+  rt.TypeKeys("{DEL}{LEFT}{BS}");
+  EXPECT_EQ(box->Text(), "\xC3\xA9");
+  EXPECT_EQ(box->SelStart(), 0);
+  rt.TypeKeys("{RIGHT}");
+  EXPECT_EQ(box->SelStart(), 2);
+
+  Place("x\xC3\xA9y", 2);  // inside the "é": the caret stands before it
+  EXPECT_EQ(box->SelStart(), 1);
+  box->SetSelLength(1);
+  EXPECT_EQ(box->SelText(), "");
+  box->SetSelLength(2);
+  EXPECT_EQ(box->SelText(), "\xC3\xA9");
+
+  Place("", 0);
+  box->MaxLength = 2;
+  rt.TypeKeys("\xC3\xBC\xC3\xBC\xC3\xBC");
+  EXPECT_EQ(box->Text(), "\xC3\xBC\xC3\xBC");
 }
 
 TEST_F(KeyPathTest, TypingReplacesTheSelection) {
@@ -240,6 +271,10 @@ TEST(TextBoxTest, PasswordCharMasksTheDisplayedText) {
   form.Text2.PasswordChar = "*";
   EXPECT_EQ(form.Text2.DisplayText(), "******");
   EXPECT_EQ(form.Text2.Text(), "secret");
+  form.Text2.SetText(
+      "s\xC3\xA9"
+      "c");  // one mark per character, whatever its bytes
+  EXPECT_EQ(form.Text2.DisplayText(), "***");
 }
 
 TEST(FocusTest, TabMovesThroughTabStopsInTabIndexOrder) {

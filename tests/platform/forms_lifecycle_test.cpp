@@ -122,7 +122,7 @@ TEST(FormLifecycleTest, HidingTheActiveFormGivesFocusBackToTheOneBehind) {
 TEST(FormLifecycleTest, AKeyWhoseHandlerUnloadsTheWindowIsNotTyped) {
   RuntimeFixture fx;
   ConsoleForm& form = fx.ShowConsole();
-  form.Text1.KeyPress = [&](int16_t& ascii) {
+  form.Text1.KeyPress = [&](int32_t& ascii) {
     if (ascii == 'q') form.Unload();
   };
   fx.rt.TypeKeys("aq");
@@ -193,7 +193,7 @@ TEST(EventErrorTest, AnExceptionEndsTheEventWithAMessageBoxAndTheProgramGoesOn) 
   EXPECT_NE(fx.svc.shown[0].text.find("no such table: labs"), std::string::npos);
   EXPECT_EQ(form.Text1.Text(), "z");  // keys sent before the error are still delivered
 
-  form.Text1.KeyPress = [](int16_t&) { throw std::out_of_range("Subscript out of range"); };
+  form.Text1.KeyPress = [](int32_t&) { throw std::out_of_range("Subscript out of range"); };
   fx.rt.TypeKeys("ab");
   EXPECT_EQ(fx.MessageTexts(), (std::vector<std::string>{"Quillworks: " + fx.svc.shown[0].text,
                                                          "Quillworks: Subscript out of range",

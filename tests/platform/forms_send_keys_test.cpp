@@ -68,6 +68,17 @@ TEST(ParseSendKeysTest, BracesQuoteSpecialCharacters) {
   EXPECT_EQ(typed, "+^%~{}(x");
 }
 
+// A character outside ASCII is one keystroke with its code point (UTF-8 text, in braces too).
+TEST(ParseSendKeysTest, CharactersOutsideAsciiAreOneKeyEach) {
+  EXPECT_EQ(
+      ParseSendKeys("\xC3\xA9\xC2\xA3{\xC3\xBC}+\xF0\x9F\x98\x80"),
+      (std::vector<Key>{{0, 0, 0xE9}, {0, 0, 0xA3}, {0, 0, 0xFC}, {0, vbShiftMask, 0x1F600}}));
+  EXPECT_EQ(ParseSendKeys("{\xC3\xA9 2}").size(), 2u);
+  for (const char* bad : {"caf\xE9", "\xC3", "\xC0\xAF", "\xED\xA0\x80", "\xC2\x85"}) {
+    EXPECT_THROW(ParseSendKeys(bad), std::invalid_argument) << bad;
+  }
+}
+
 TEST(ParseSendKeysTest, MalformedTextIsRejected) {
   for (const char* bad : {"{UP", "{}", "{NOSUCH}", "}", "^", "a+", "{LEFT x}", "a\tb"}) {
     EXPECT_THROW(ParseSendKeys(bad), std::invalid_argument) << bad;
@@ -90,7 +101,7 @@ TEST_F(SendKeysQueueTest, SentKeysArriveAfterTheCurrentEventInOrder) {
     log.push_back("down " + std::to_string(code) + " [" + box.Text() + "]");
     if (code == vbKeyEnd) rt.SendKeys("{LEFT}");
   };
-  box.KeyPress = [&](int16_t& ascii) {
+  box.KeyPress = [&](int32_t& ascii) {
     log.push_back("press " + std::string(1, static_cast<char>(ascii)));
     if (ascii == 'q') {
       box.SetSelStart(0);
@@ -118,7 +129,7 @@ TEST_F(SendKeysQueueTest, SentKeysWaitForTheWholeOuterEvent) {
     form->Text1.SetFocus();
     log.push_back("text " + form->Text1.Text());
   };
-  form->Text1.KeyPress = [&](int16_t&) { log.push_back("press"); };
+  form->Text1.KeyPress = [&](int32_t&) { log.push_back("press"); };
   rt.Click(form->Command1);
   EXPECT_EQ(log, (std::vector<std::string>{"text ", "press"}));
   EXPECT_EQ(form->Text1.Text(), "x");  // delivered to the control focused at delivery
@@ -132,7 +143,7 @@ TEST_F(SendKeysQueueTest, ObserversHearOnceAfterTheQueueIsEmpty) {
   } counter;
   counter.box = &form->Text1;
   rt.AddObserver(&counter);
-  form->Text1.KeyPress = [&](int16_t& ascii) {
+  form->Text1.KeyPress = [&](int32_t& ascii) {
     if (ascii == 'a') rt.SendKeys("bc");
   };
   rt.TypeKeys("a");

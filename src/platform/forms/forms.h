@@ -41,20 +41,24 @@ inline constexpr int16_t vbAltMask = 4;
 inline constexpr const char* CRLF = "\r\n";
 
 // One keystroke: the key code for KeyDown, the shift state, and the character code for
-// KeyPress (0 when the key produces no character: arrows, End, Delete, F1, ...).
+// KeyPress (0 when the key produces no character: arrows, End, Delete, F1, ...). A character
+// code is the character's Unicode code point, so control codes and ASCII characters keep their
+// classic codes; a character outside ASCII has key code 0.
 struct Key {
   int16_t keyCode = 0;
   int16_t shift = 0;
-  int16_t ascii = 0;
+  int32_t ascii = 0;
 };
 
-// Parses send-keys notation into keystrokes: "{UP}", "{DOWN}", "{LEFT}", "{RIGHT}", "{END}",
+// Parses send-keys notation (UTF-8) into keystrokes, one per character: "{UP}", "{DOWN}", "{LEFT}",
+// "{RIGHT}", "{END}",
 // "{HOME}", "{BACKSPACE}"/"{BS}", "{DELETE}"/"{DEL}", "{TAB}", "{ENTER}" and "~", "{F1}",
 // "{ESC}", "^" Ctrl, "+" Shift, "%" Alt (for the next key), "{+}" "{^}" "{%}" "{~}" "{{}" "{}}"
 // for the literal characters (any single character in braces stands for itself). "{NAME n}"
 // repeats a key n times. Ctrl+letter gives the letter's code minus 64 (Ctrl+Z is 26), Ctrl+Shift+6
 // character 30; Alt keys produce no character. Throws std::invalid_argument on malformed text
-// (unknown or unclosed braces, a modifier with no key, a control character in the text).
+// (unknown or unclosed braces, a modifier with no key, a control character in the text, bytes
+// that are no UTF-8).
 std::vector<Key> ParseSendKeys(const std::string& keys);
 
 class Form;
@@ -148,22 +152,25 @@ class TextBox : public Control {
   std::string PasswordChar;  // "" or one character shown in place of each character
 
   std::function<void(int16_t& keyCode, int16_t shift)> KeyDown;
-  std::function<void(int16_t& keyAscii)> KeyPress;
+  std::function<void(int32_t& keyAscii)> KeyPress;
   std::function<void()> Change;
   std::function<void()> Click;
   std::function<void()> DblClick;
   std::function<void(int button, int shift, int x, int y)> MouseDown;
 
-  // The box's own action for a key that no handler blocked: insert the character at the
-  // caret, replacing the selection (Enter inserts CR LF in a multi-line box; other control
-  // characters insert nothing; MaxLength stops typing), Backspace and Delete (a CR LF goes as
-  // one), caret movement with Left, Right, Home, End, Up and Down (Up and Down keep the column,
-  // clamped to the line's length; Ctrl+Home and Ctrl+End go to the text's ends; a single-line
-  // box takes Up and Down as Left and Right). Editing is skipped while Locked; caret movement
-  // is not. A key code of 0 (a KeyDown handler cleared it) moves nothing and deletes nothing.
+  // The box's own action for a key that no handler blocked: insert the character's UTF-8 bytes
+  // at the caret, replacing the selection (Enter inserts CR LF in a multi-line box; other
+  // control characters insert nothing; MaxLength, in characters, stops typing), Backspace and
+  // Delete (a CR LF, and a character of several bytes, goes as one), caret movement with Left,
+  // Right, Home, End, Up and Down (Up and Down keep the column, clamped to the line's length;
+  // Ctrl+Home and Ctrl+End go to the text's ends; a single-line box takes Up and Down as Left
+  // and Right). Editing is skipped while Locked; caret movement is not. A key code of 0 (a
+  // KeyDown handler cleared it) moves nothing and deletes nothing. Offsets (SelStart,
+  // SelLength) count bytes; the caret never stops between CR and LF nor inside a character.
   void DefaultAction(const Key& key);
 
-  std::string DisplayText() const override;  // the text, masked by PasswordChar when set
+  // The text, masked by PasswordChar (one per character) when set.
+  std::string DisplayText() const override;
   void SaveDesign() override;
   void RestoreDesign() override;
 

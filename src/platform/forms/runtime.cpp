@@ -117,7 +117,7 @@ void Runtime::DeliverKey(const Key& key) {
   if (auto* box = dynamic_cast<TextBox*>(target)) {
     int16_t code = key.keyCode;
     if (box->KeyDown) box->KeyDown(code, key.shift);
-    int16_t ascii = key.ascii;
+    int32_t ascii = key.ascii;
     if (ascii != 0 && box->KeyPress) box->KeyPress(ascii);
     if (key.ascii != 0 && ascii == 0) return;  // KeyPress cancelled the character
     if (!box->Parent().IsLoaded()) return;     // a handler closed the window

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "platform/forms/forms.h"
+#include "platform/text/utf8.h"
 
 namespace rd::forms {
 namespace {
@@ -61,35 +62,36 @@ constexpr PunctKey kPunctKeys[] = {
 };
 constexpr std::string_view kShiftedDigits = ")!@#$%^&*(";
 
-// The key that types c; shift is set for characters that need the Shift key.
-Key KeyForChar(char c) {
-  const auto u = static_cast<unsigned char>(c);
-  if (u >= 0x80) return Key{0, 0, static_cast<int16_t>(u)};
-  if (u < 0x20 || u == 0x7f) {
-    throw std::invalid_argument("send keys: control character " + std::to_string(u) +
-                                " in the text");
+// The key that types character cp; shift is set for characters that need the Shift key. A
+// character outside ASCII has no key code of its own.
+Key KeyForChar(char32_t cp) {
+  if (cp < 0x20 || (cp >= 0x7f && cp < 0xa0)) {
+    throw std::invalid_argument("send keys: control character " +
+                                std::to_string(static_cast<uint32_t>(cp)) + " in the text");
   }
+  if (cp >= 0x80) return Key{0, 0, static_cast<int32_t>(cp)};
+  const char c = static_cast<char>(cp);
+  const auto u = static_cast<unsigned char>(c);
   if (c == ' ') return Key{vbKeySpace, 0, 32};
   if (std::isalpha(u)) {
     const bool upper = std::isupper(u);
-    return Key{static_cast<int16_t>(std::toupper(u)), upper ? vbShiftMask : int16_t{0},
-               static_cast<int16_t>(u)};
+    return Key{static_cast<int16_t>(std::toupper(u)), upper ? vbShiftMask : int16_t{0}, u};
   }
-  if (std::isdigit(u)) return Key{static_cast<int16_t>(u), 0, static_cast<int16_t>(u)};
+  if (std::isdigit(u)) return Key{static_cast<int16_t>(u), 0, u};
   if (auto pos = kShiftedDigits.find(c); pos != std::string_view::npos) {
-    return Key{static_cast<int16_t>('0' + pos), vbShiftMask, static_cast<int16_t>(u)};
+    return Key{static_cast<int16_t>('0' + pos), vbShiftMask, u};
   }
   for (const PunctKey& p : kPunctKeys) {
-    if (p.plain == c) return Key{p.keyCode, 0, static_cast<int16_t>(u)};
-    if (p.shifted == c) return Key{p.keyCode, vbShiftMask, static_cast<int16_t>(u)};
+    if (p.plain == c) return Key{p.keyCode, 0, u};
+    if (p.shifted == c) return Key{p.keyCode, vbShiftMask, u};
   }
   throw std::invalid_argument(std::string("send keys: no key types '") + c + "'");
 }
 
 // The character a key gives while Ctrl is held (0 when none).
-int16_t CtrlCharacter(const Key& key) {
+int32_t CtrlCharacter(const Key& key) {
   const bool shift = (key.shift & vbShiftMask) != 0;
-  if (key.keyCode >= 'A' && key.keyCode <= 'Z') return static_cast<int16_t>(key.keyCode - 64);
+  if (key.keyCode >= 'A' && key.keyCode <= 'Z') return key.keyCode - 64;
   switch (key.keyCode) {
     case '6':
       return shift ? 30 : 0;
@@ -114,7 +116,7 @@ int16_t CtrlCharacter(const Key& key) {
 Key WithModifiers(Key key, int16_t modifiers) {
   if (modifiers & vbShiftMask) {
     key.shift |= vbShiftMask;
-    if (key.ascii >= 'a' && key.ascii <= 'z') key.ascii = static_cast<int16_t>(key.ascii - 32);
+    if (key.ascii >= 'a' && key.ascii <= 'z') key.ascii -= 32;
     if (key.ascii >= '0' && key.ascii <= '9') key.ascii = kShiftedDigits[key.ascii - '0'];
     for (const PunctKey& p : kPunctKeys) {
       if (key.ascii == p.plain) key.ascii = p.shifted;
@@ -127,6 +129,13 @@ Key WithModifiers(Key key, int16_t modifiers) {
     key.ascii = CtrlCharacter(key);
   }
   return key;
+}
+
+// The one character that text holds, if it holds exactly one.
+std::optional<char32_t> OneCharacter(std::string_view text) {
+  const std::optional<utf8::Decoded> c = utf8::DecodeAt(text, 0);
+  if (!c || c->length != text.size()) return std::nullopt;
+  return c->codePoint;
 }
 
 // Parses the text between braces: a single character, or a key name with an optional count.
@@ -143,8 +152,8 @@ std::vector<Key> ParseBraced(std::string_view body) {
     count = std::stoi(std::string(digits));
   }
   Key key;
-  if (name.size() == 1) {
-    key = KeyForChar(name[0]);
+  if (const std::optional<char32_t> c = OneCharacter(name)) {
+    key = KeyForChar(*c);
   } else {
     std::string upper(name);
     for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -191,9 +200,15 @@ std::vector<Key> ParseSendKeys(const std::string& keys) {
         i = close;
         break;
       }
-      default:
-        next.push_back(KeyForChar(c));
+      default: {
+        const std::optional<utf8::Decoded> character = utf8::DecodeAt(keys, i);
+        if (!character) {
+          throw std::invalid_argument("send keys: bytes that are no UTF-8 in \"" + keys + "\"");
+        }
+        next.push_back(KeyForChar(character->codePoint));
+        i += character->length - 1;
         break;
+      }
     }
     for (const Key& k : next) out.push_back(WithModifiers(k, modifiers));
     modifiers = 0;

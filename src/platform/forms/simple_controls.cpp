@@ -1,5 +1,6 @@
 // Controls that hold a caption, a value or a list and have no behaviour of their own.
 #include "platform/forms/forms.h"
+#include "platform/text/utf8.h"
 
 namespace rd::forms {
 
@@ -79,11 +80,11 @@ void ComboBox::TypeKey(const Key& key) {
   if (!Editable) return;
   if (key.ascii == 8) {
     if (Text.empty()) return;
-    size_t start = Text.size() - 1;
-    while (start > 0 && (static_cast<unsigned char>(Text[start]) & 0xC0) == 0x80) --start;
-    Text.erase(start);
-  } else if ((key.ascii >= 32 && key.ascii != 127) || key.ascii >= 0x80) {
-    Text += static_cast<char>(key.ascii);
+    Text.erase(utf8::PreviousStart(Text, Text.size()));
+  } else if (key.ascii >= 0xA0 || (key.ascii >= 32 && key.ascii < 127)) {
+    const std::string character = utf8::Encode(static_cast<char32_t>(key.ascii));
+    if (character.empty()) return;
+    Text += character;
   } else {
     return;
   }

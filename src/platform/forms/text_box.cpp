@@ -1,8 +1,10 @@
-// The text box: text, selection and the box's own action for a key. Lines are separated by
-// CR LF; the caret never stops between the two characters.
+// The text box: text, selection and the box's own action for a key. The text is UTF-8 and
+// lines are separated by CR LF; the caret never stops between CR and LF nor inside a character.
 #include <algorithm>
 
 #include "platform/forms/forms.h"
+#include "platform/text/utf8.h"
+#include "platform/text/words.h"
 
 namespace rd::forms {
 namespace {
@@ -27,11 +29,28 @@ int LineEnd(const std::string& text, int pos) {
 }
 
 // A caret asked to stand between CR and LF stands at the end of that line instead, as a
-// multi-line box shows it.
+// multi-line box shows it; one asked to stand inside a character stands before it.
 int CaretPosition(const std::string& text, int pos) {
   pos = std::clamp(pos, 0, static_cast<int>(text.size()));
-  return IsBreakAt(text, pos - 1) ? pos - 1 : pos;
+  if (IsBreakAt(text, pos - 1)) return pos - 1;
+  while (pos > 0 && pos < static_cast<int>(text.size()) &&
+         utf8::IsContinuation(static_cast<unsigned char>(text[pos]))) {
+    --pos;
+  }
+  return pos;
 }
+
+// The position one character (a CR LF counts as one) before or after pos.
+int CharacterBefore(const std::string& text, int pos) {
+  if (IsBreakAt(text, pos - 2)) return pos - 2;
+  return static_cast<int>(utf8::PreviousStart(text, static_cast<size_t>(std::max(pos, 0))));
+}
+int CharacterAfter(const std::string& text, int pos) {
+  if (IsBreakAt(text, pos)) return pos + 2;
+  return static_cast<int>(utf8::NextStart(text, static_cast<size_t>(pos)));
+}
+
+int CharacterCount(const std::string& text) { return static_cast<int>(text::CharCount(text)); }
 
 }  // namespace
 
@@ -67,7 +86,9 @@ void TextBox::SetSelStart(int start) {
 }
 
 void TextBox::SetSelLength(int length) {
-  selLength_ = std::clamp(length, 0, static_cast<int>(text_.size()) - selStart_);
+  const int end = CaretPosition(
+      text_, selStart_ + std::clamp(length, 0, static_cast<int>(text_.size()) - selStart_));
+  selLength_ = end - selStart_;
 }
 
 std::string TextBox::SelText() const {
@@ -109,10 +130,10 @@ void TextBox::Edit(const Key& key) {
     if (selLength_ > 0) {
       Replace(selStart_, selLength_, "");
     } else if (key.ascii == 8 && selStart_ > 0) {
-      const int n = IsBreakAt(text_, selStart_ - 2) ? 2 : 1;
-      Replace(selStart_ - n, n, "");
+      const int start = CharacterBefore(text_, selStart_);
+      Replace(start, selStart_ - start, "");
     } else if (key.ascii == 0 && selStart_ < size) {
-      Replace(selStart_, IsBreakAt(text_, selStart_) ? 2 : 1, "");
+      Replace(selStart_, CharacterAfter(text_, selStart_) - selStart_, "");
     }
     return;
   }
@@ -120,12 +141,16 @@ void TextBox::Edit(const Key& key) {
   if (key.ascii == 13) {
     if (!MultiLine) return;
     insert = CRLF;
-  } else if (key.ascii < 32 || key.ascii == 127) {
+  } else if (key.ascii < 32 || key.ascii == 127 || (key.ascii >= 0x80 && key.ascii < 0xA0)) {
     return;  // other control characters (Tab, Esc, Ctrl+letter) insert nothing
   } else {
-    insert = std::string(1, static_cast<char>(key.ascii));
+    insert = utf8::Encode(static_cast<char32_t>(key.ascii));
   }
-  if (MaxLength > 0 && size - selLength_ + static_cast<int>(insert.size()) > MaxLength) return;
+  if (insert.empty()) return;  // no character has that code
+  if (MaxLength > 0 &&
+      CharacterCount(text_) - CharacterCount(SelText()) + CharacterCount(insert) > MaxLength) {
+    return;
+  }
   Replace(selStart_, selLength_, insert);
 }
 
@@ -137,10 +162,10 @@ void TextBox::Navigate(const Key& key) {
   switch (key.keyCode) {
     case vbKeyLeft:
       if (selLength_ > 0) return MoveCaret(selStart_);
-      return MoveCaret(IsBreakAt(text_, caret - 2) ? caret - 2 : caret - 1);
+      return MoveCaret(CharacterBefore(text_, caret));
     case vbKeyRight:
       if (selLength_ > 0) return MoveCaret(caret);
-      return MoveCaret(IsBreakAt(text_, caret) ? caret + 2 : caret + 1);
+      return MoveCaret(CharacterAfter(text_, caret));
     case vbKeyHome:
       return MoveCaret(ctrl ? 0 : LineStart(text_, caret));
     case vbKeyEnd:
@@ -167,7 +192,9 @@ void TextBox::Navigate(const Key& key) {
 
 std::string TextBox::DisplayText() const {
   if (PasswordChar.empty() || MultiLine) return text_;
-  return std::string(text_.size(), PasswordChar[0]);
+  std::string masked;
+  for (int i = 0; i < CharacterCount(text_); ++i) masked += PasswordChar;
+  return masked;
 }
 
 void TextBox::SaveDesign() {
