@@ -22,9 +22,23 @@ void ControlView::Attach(QWidget* w) {
   w->installEventFilter(this);
 }
 
-void ControlView::Sync() {
+QRect AnchoredGeometry(const forms::Control& control, QSize extra) {
+  // The offset of the near edge and the growth, along one axis.
+  auto along = [&](int nearEdge, int farEdge, int extraSize) {
+    const bool nearAnchored = (control.Anchor & nearEdge) != 0;
+    const bool farAnchored = (control.Anchor & farEdge) != 0;
+    if (farAnchored && nearAnchored) return std::pair{0, extraSize};
+    if (farAnchored) return std::pair{extraSize, 0};
+    return std::pair{0, 0};
+  };
+  const auto [dx, dw] = along(forms::anchorLeft, forms::anchorRight, extra.width());
+  const auto [dy, dh] = along(forms::anchorTop, forms::anchorBottom, extra.height());
+  return QRect(control.Left + dx, control.Top + dy, control.Width + dw, control.Height + dh);
+}
+
+void ControlView::Sync(QSize extra) {
   if (!widget_) return;
-  const QRect geometry(control_.Left, control_.Top, control_.Width, control_.Height);
+  const QRect geometry = AnchoredGeometry(control_, extra);
   if (first_ || geometry != geometry_) widget_->setGeometry(geometry);
   if (first_ || control_.Visible != visible_) widget_->setVisible(control_.Visible);
   if (first_ || control_.Enabled != enabled_) widget_->setEnabled(control_.Enabled);

@@ -21,9 +21,10 @@ class ControlView : public QObject {
   forms::Control& control() const { return control_; }
   QWidget* widget() const { return widget_; }
 
-  // Brings the widget in step with the control: position, visibility, enabled state, then
-  // what the kind shows (SyncContent).
-  void Sync();
+  // Brings the widget in step with the control: position (its design position, moved and
+  // stretched by its anchors over the `extra` size by which the window exceeds its design
+  // size), visibility, enabled state, then what the kind shows (SyncContent).
+  void Sync(QSize extra);
 
  protected:
   // Takes w (a child of the form's canvas) as this view's widget and watches its focus.
@@ -43,6 +44,11 @@ class ControlView : public QObject {
   bool enabled_ = false;
   bool first_ = true;
 };
+
+// Where a control stands in a window `extra` pixels wider and taller than its design size: an
+// axis anchored on both sides stretches by the extra, one anchored on the far side (right,
+// bottom) only moves by it, any other keeps the design place.
+QRect AnchoredGeometry(const forms::Control& control, QSize extra);
 
 // The view for a control on canvas, by kind; nothing for menus (the window's menu bar draws
 // them) and timers (the binder's clock drives them).

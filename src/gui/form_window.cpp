@@ -12,6 +12,7 @@ namespace rd::gui {
 FormWindow::FormWindow(forms::Form& form, EventGate& gate)
     : form_(form), gate_(gate), canvas_(new QWidget(this)) {
   setCentralWidget(canvas_);
+  canvas_->installEventFilter(this);
   setAttribute(Qt::WA_DeleteOnClose, false);
   menus_ = std::make_unique<MenuBarView>(form_, *menuBar(), gate_);
 }
@@ -24,9 +25,21 @@ void FormWindow::Sync() {
     setWindowTitle(ToQtText(caption_));
   }
   SyncControls();
-  for (const auto& [control, view] : views_) view->Sync();
-  menus_->Sync();
   SyncSize();
+  SyncViews();
+  menus_->Sync();
+}
+
+void FormWindow::SyncViews() {
+  const QSize extra = Extra();
+  for (const auto& [control, view] : views_) view->Sync(extra);
+}
+
+QSize FormWindow::Extra() const { return (canvas_->size() - size_).expandedTo(QSize(0, 0)); }
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == canvas_ && event->type() == QEvent::Resize) SyncViews();
+  return QMainWindow::eventFilter(watched, event);
 }
 
 ControlView* FormWindow::ViewOf(const forms::Control* control) const {

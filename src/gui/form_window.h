@@ -22,19 +22,25 @@ class FormWindow : public QMainWindow {
 
   forms::Form& form() const { return form_; }
   // Brings caption, size, controls (views made and dropped as the form's controls come and go)
-  // and menus in step with the form.
+  // and menus in step with the form. The window is never smaller than the form's design size;
+  // enlarged, it moves and stretches the controls by their anchors.
   void Sync();
   ControlView* ViewOf(const forms::Control* control) const;
   const MenuBarView& menus() const { return *menus_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // The canvas was resized: the controls follow their anchors.
+  bool eventFilter(QObject* watched, QEvent* event) override;
   // Keys no control took (the window itself has the focus): the form's key preview.
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void SyncControls();
   void SyncSize();
+  void SyncViews();
+  // How much larger than the design size the canvas is shown.
+  QSize Extra() const;
 
   forms::Form& form_;
   EventGate& gate_;

@@ -36,6 +36,12 @@ Form2::Form2(App& app) : Form(app.ui, "Form2", "Dorivo Zizizariz"), app_(app), g
   }
   Command2.Place(Command4.Left, Command4.Top, Command4.Width, Command4.Height);
   Command2.TabIndex = Command4.TabIndex + 1;
+  // In a window enlarged beyond its design size the console grows; logo and buttons stay beside.
+  Text1.Anchor = forms::anchorAll;
+  Picture1.Anchor = forms::anchorTop | forms::anchorRight;
+  for (forms::CommandButton* button : {&Command1, &Command3, &Command4, &Command2}) {
+    button->Anchor = Picture1.Anchor;
+  }
 
   Command1.Click = [this] { Command1_Click(); };
   Command3.Click = [this] { Command3_Click(); };

@@ -115,5 +115,36 @@ TEST_F(TerminalWindowTest, CharactersOutsideAsciiAreTypedAndStoredAsUtf8) {
   EXPECT_TRUE(svc_.shown.empty());
 }
 
+// Enlarged, the window grows the console with it and keeps the logo and the buttons beside
+// it; it can't be made smaller than its design size; the design positions stay as they are.
+TEST_F(TerminalWindowTest, TheConsoleGrowsWithItsWindow) {
+  Open();
+  FormWindow* window = binder_->WindowOf("Form2");
+  ASSERT_NE(window, nullptr);
+  forms::Form& form2 = host_->ui().GetForm("Form2");
+  auto geometryOf = [&](const std::string& control) {
+    return binder_->ViewOf(*form2.FindControl(control))->widget()->geometry();
+  };
+  const QSize design = window->centralWidget()->size();
+  EXPECT_EQ(geometryOf("Text1"), QRect(16, 40, 600, 480));
+
+  window->resize(window->size() + QSize(200, 100));
+  QApplication::processEvents();
+  const QSize extra = window->centralWidget()->size() - design;
+  EXPECT_EQ(extra, QSize(200, 100));
+  EXPECT_EQ(geometryOf("Text1"), QRect(16, 40, 800, 580));
+  EXPECT_EQ(geometryOf("Label1"), QRect(16, 8, 200, 24));
+  EXPECT_EQ(geometryOf("Picture1"), QRect(840, 8, 140, 100));
+  EXPECT_EQ(geometryOf("Command1"), QRect(840, 200, 140, 32));
+  EXPECT_EQ(geometryOf("Command4"), QRect(840, 296, 140, 32));
+
+  window->resize(300, 200);
+  QApplication::processEvents();
+  EXPECT_EQ(window->centralWidget()->size(), design);
+  EXPECT_EQ(geometryOf("Text1"), QRect(16, 40, 600, 480));
+  EXPECT_EQ(console().Width, 600);
+  EXPECT_EQ(console().Height, 480);
+}
+
 }  // namespace
 }  // namespace rd::gui

@@ -13,7 +13,7 @@ Control::~Control() { parent_.RemoveControl(this); }
 void Control::SetFocus() { parent_.runtime().SetFocus(this); }
 
 Control::Common Control::SaveCommon() const {
-  return Common{Visible, Enabled, Left, Top, Width, Height, TabIndex, TabStop, ToolTipText};
+  return Common{Visible, Enabled, Left, Top, Width, Height, TabIndex, TabStop, ToolTipText, Anchor};
 }
 
 void Control::RestoreCommon(const Common& c) {
@@ -26,6 +26,7 @@ void Control::RestoreCommon(const Common& c) {
   TabIndex = c.TabIndex;
   TabStop = c.TabStop;
   ToolTipText = c.ToolTipText;
+  Anchor = c.Anchor;
 }
 
 bool CanFocus(const Control& c) {

@@ -64,6 +64,17 @@ std::vector<Key> ParseSendKeys(const std::string& keys);
 class Form;
 class Runtime;
 
+// The edges of its window a control keeps its distance to when the window is shown larger than
+// its design size. Only the Qt front end lets a window grow; the design position, which the
+// handlers and the driver see, stays as it is.
+enum AnchorEdge : int {
+  anchorLeft = 1,
+  anchorTop = 2,
+  anchorRight = 4,
+  anchorBottom = 8,
+  anchorAll = anchorLeft | anchorTop | anchorRight | anchorBottom,
+};
+
 enum class ControlKind {
   TextBox,
   Label,
@@ -105,6 +116,9 @@ class Control {
   int TabIndex = 0;
   bool TabStop = true;
   std::string ToolTipText;  // shown when the pointer rests on the control; "" for none
+  // AnchorEdge bits: anchored left and right it grows with the window's width, right only it
+  // moves with the right edge; likewise top and bottom. Left and top by default: it stays.
+  int Anchor = anchorLeft | anchorTop;
 
   void SetFocus();  // makes this the focused control (GotFocus/LostFocus fire)
   std::function<void()> GotFocus;
@@ -122,6 +136,7 @@ class Control {
     int Left, Top, Width, Height, TabIndex;
     bool TabStop;
     std::string ToolTipText;
+    int Anchor;
   };
   Common SaveCommon() const;
   void RestoreCommon(const Common& c);
