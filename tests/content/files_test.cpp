@@ -1,7 +1,8 @@
 // The files beside the database: the logo, the network diagrams (each drawn from a Graphviz
-// source, at the size of the box that shows it), the help pages reachable from the start page,
-// and the generated commands page.
+// source, at the size of the box that shows it), the links of the help pages wherever they
+// are copied, and the generated commands page.
 #include <fstream>
+#include <map>
 #include <memory>
 #include <regex>
 #include <set>
@@ -90,40 +91,70 @@ TEST_F(Files, PicturesAreShownAtTheirOwnSizeInTheirBoxes) {
   }
 }
 
-// Every local link and picture of a page, without its fragment.
-std::vector<std::string> Links(const std::string& html) {
-  static const std::regex link(R"re((?:href|src)="([^"#]*)(?:#[^"]*)?")re");
-  std::vector<std::string> out;
+// A local link or picture of a page: the file it names (relative to the page) and the
+// fragment after "#" ("" for none; a link to "#x" names no file).
+struct Link {
+  std::string file;
+  std::string fragment;
+};
+
+std::vector<Link> Links(const std::string& html) {
+  static const std::regex link(R"re((?:href|src)="([^"#]*)(?:#([^"]*))?")re");
+  std::vector<Link> out;
   for (auto it = std::sregex_iterator(html.begin(), html.end(), link); it != std::sregex_iterator();
        ++it) {
     const std::string target = (*it)[1];
-    if (!target.empty() && target.find("://") == std::string::npos) out.push_back(target);
+    if (target.find(':') == std::string::npos) out.push_back(Link{target, (*it)[2]});
   }
   return out;
 }
 
-// The commands page is generated into the built run folder; every other page is committed.
-TEST_F(Files, HelpPagesReachableFromTheStartPageExist) {
-  const fs::path start = SourceRunDir() / "help" / "quillonhelp1.html";
-  ASSERT_TRUE(fs::exists(start));
-  std::set<fs::path> seen{start};
-  std::vector<fs::path> pending{start};
-  while (!pending.empty()) {
-    const fs::path page = pending.back();
-    pending.pop_back();
-    for (const std::string& target : Links(Read(page))) {
-      const fs::path file = (page.parent_path() / target).lexically_normal();
-      const fs::path rel = file.lexically_relative(SourceRunDir());
-      if (rel == fs::path("help/html/commands.html")) continue;
-      EXPECT_TRUE(fs::exists(file)) << page.filename() << " links to missing " << target;
-      if (file.extension() == ".html" && fs::exists(file) && seen.insert(file).second) {
-        pending.push_back(file);
+bool Inside(const fs::path& file, const fs::path& folder) {
+  const fs::path rel = file.lexically_relative(folder);
+  return !rel.empty() && *rel.begin() != "..";
+}
+
+// The help is copied into the run folder (the start page opens from there) and beside the
+// programs (the supported-commands page opens from there). In both copies every link and
+// picture of every page resolves to a file of the same copy, and every fragment to an anchor of
+// its page; the start page leads to every page.
+TEST_F(Files, EveryHelpLinkResolvesInsideEachCopyOfTheHelp) {
+  for (const fs::path& help : {BuiltRunDir() / "help", fs::path(RD_BINARY_DIR) / "bin" / "help"}) {
+    SCOPED_TRACE(help);
+    ASSERT_TRUE(fs::exists(help / "html" / "commands.html")) << "build the run folder first";
+    std::map<fs::path, std::set<fs::path>> pagesLinked;  // page -> the pages it links to
+    for (const auto& entry : fs::recursive_directory_iterator(help)) {
+      if (entry.path().extension() != ".html") continue;
+      const fs::path page = entry.path();
+      std::set<fs::path>& linked = pagesLinked[page];
+      for (const Link& link : Links(Read(page))) {
+        const fs::path file =
+            link.file.empty() ? page : (page.parent_path() / link.file).lexically_normal();
+        EXPECT_TRUE(Inside(file, help)) << page.filename() << " reaches out to " << link.file;
+        EXPECT_TRUE(fs::is_regular_file(file))
+            << page.filename() << " links to missing " << link.file;
+        if (!link.fragment.empty()) {
+          EXPECT_NE(Read(file).find("id=\"" + link.fragment + "\""), std::string::npos)
+              << page.filename() << " links to missing anchor " << link.file << "#"
+              << link.fragment;
+        }
+        if (file.extension() == ".html") linked.insert(file);
       }
     }
-  }
-  for (const char* page : {"starting", "modes", "keys", "first-steps", "labs", "admin"}) {
-    EXPECT_TRUE(seen.count(SourceRunDir() / "help" / "html" / (std::string(page) + ".html")))
-        << page << " is not reachable from the start page";
+    std::set<fs::path> reached{help / "quillonhelp1.html"};
+    for (std::vector<fs::path> pending(reached.begin(), reached.end()); !pending.empty();) {
+      const fs::path page = pending.back();
+      pending.pop_back();
+      for (const fs::path& next : pagesLinked[page]) {
+        if (reached.insert(next).second) pending.push_back(next);
+      }
+    }
+    for (const auto& [page, linked] : pagesLinked) {
+      EXPECT_TRUE(reached.contains(page)) << page.filename() << " is not reached from the start";
+    }
+    for (const char* page : {"starting", "modes", "keys", "first-steps", "labs", "admin"}) {
+      EXPECT_TRUE(pagesLinked.contains(help / "html" / (std::string(page) + ".html"))) << page;
+    }
   }
 }
 
