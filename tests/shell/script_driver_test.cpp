@@ -65,6 +65,7 @@ TEST_F(ScriptDriverTest, ABadLineStopsTheScriptNamingItsLine) {
       {"tick -5", "bad seconds: '-5'"},
       {"tick  5", "bad seconds: ' 5'"},
       {"choose Form17 mnuexit x", "mnuexit is not a combo box"},
+      {"dropdown Form17 mnuexit", "mnuexit is not a combo box"},
       {"keys Form17 mnuexit a", "mnuexit can't take the focus"},
       {"show Form25 Text1", "window 'Form25' is not loaded"},
       {"var gNothing", "unknown variable 'gNothing'"},

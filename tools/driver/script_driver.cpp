@@ -51,7 +51,8 @@ constexpr const char* kNameCharacters =
 
 // The verbs that act on a control: FORM CONTROL follow them.
 bool TakesControl(const std::string& verb) {
-  return verb == "show" || verb == "menu" || verb == "click" || verb == "keys" || verb == "choose";
+  return verb == "show" || verb == "menu" || verb == "click" || verb == "keys" ||
+         verb == "choose" || verb == "dropdown";
 }
 
 std::string Flag(bool value) { return value ? "true" : "false"; }
@@ -119,25 +120,37 @@ ScriptDriver::ScriptDriver(std::ostream& out) : out_(out) {
 }
 
 int ScriptDriver::Run(std::istream& script) {
-  host_ = MakeApp(services_);
-  host_->Start();
+  Start();
   std::string line;
   int number = 0;
   while (std::getline(script, line)) {
     ++number;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty() || line[0] == '#') continue;
-    try {
-      Execute(line);
-    } catch (const std::exception& e) {
+    if (const std::string error = RunLine(line); !error.empty()) {
       out_.flush();
       std::ostringstream message;
-      message << "script error at line " << number << ": " << e.what() << "\n";
+      message << "script error at line " << number << ": " << error << "\n";
       out_ << message.str();
       return 1;
     }
   }
   return 0;
+}
+
+void ScriptDriver::Start() {
+  host_ = MakeApp(services_);
+  host_->Start();
+}
+
+std::string ScriptDriver::RunLine(const std::string& text) {
+  std::string line = text;
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  if (line.empty() || line[0] == '#') return "";
+  try {
+    Execute(line);
+  } catch (const std::exception& e) {
+    return e.what();
+  }
+  return "";
 }
 
 forms::Form& ScriptDriver::FormNamed(const std::string& name) {
@@ -285,7 +298,16 @@ void ScriptDriver::Execute(const std::string& line) {
   } else {
     auto* combo = dynamic_cast<forms::ComboBox*>(&target);
     if (combo == nullptr) throw ScriptError(control + " is not a combo box");
-    ui.DropDownAndChoose(*combo, rest);
+    if (verb == "choose") {
+      ui.DropDownAndChoose(*combo, rest);
+      return;
+    }
+    if (!forms::CanFocus(*combo)) throw ScriptError(control + " can't be dropped down");
+    // The list opens and closes again without a choice, as the window shows it.
+    ui.RunEvent([combo] {
+      combo->SetFocus();
+      if (combo->DropDown) combo->DropDown();
+    });
   }
 }
 

@@ -7,6 +7,7 @@
 //   click FORM CONTROL                       click a button (or label, picture, grid)
 //   keys FORM CONTROL TEXT                   type TEXT (send-keys notation) into the control
 //   choose FORM CONTROL TEXT                 drop a combo box down and choose an item
+//   dropdown FORM CONTROL                    drop a combo box down and close it without a choice
 //   answer yes|no|ok|cancel                  answer for the next message box or print dialog
 //   file PATH|cancel                         answer for the next file dialog
 //   tick SECONDS                             let the timers run
@@ -36,6 +37,14 @@ class ScriptDriver {
   // Starts the application, then runs the script. Returns 0, or 1 after printing a script error
   // that names the line.
   int Run(std::istream& script);
+
+  // The same one line at a time, for tools that choose each action from what they see: Start
+  // starts the application; RunLine runs one script line (blank and comment lines do nothing)
+  // and returns the script error it caused, empty when there was none.
+  void Start();
+  std::string RunLine(const std::string& line);
+  AppHost& host() { return *host_; }
+  services::ScriptedServices& services() { return services_; }
 
  private:
   void Execute(const std::string& line);
