@@ -51,8 +51,9 @@ void Console::Block() { box_.Locked = true; }
 
 void Console::Unblock() { box_.Locked = false; }
 
-bool Console::GuardPrompt(size_t promptLength) {
-  if (TypedLine().size() > promptLength) return false;
+bool Console::GuardPrompt(const std::string& prompt) {
+  const std::string line = TypedLine();
+  if (line.size() > prompt.size() && line.starts_with(prompt)) return false;
   Block();
   return true;
 }
@@ -91,6 +92,8 @@ std::string Console::TakeBreak() {
   redrawn_.reset();
   return kCrLf;
 }
+
+void Console::ForgetRedraws() { redrawn_.reset(); }
 
 void Console::ForgetOwnKeys() { pending_.reset(); }
 

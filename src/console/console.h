@@ -49,9 +49,10 @@ class Console {
   // The one-keystroke block: the box skips its own action for the key being handled.
   void Block();
   void Unblock();
-  // Backspace guard: blocks the key when the typed line has no more than `promptLength`
-  // characters, so that the prompt itself is never erased. True when it blocked.
-  bool GuardPrompt(size_t promptLength);
+  // Backspace guard: blocks the key unless the typed line begins with `prompt` and goes on after
+  // it, so that no prompt (nor "press enter to begin", nor a prompt the console no longer
+  // shows) is ever erased. True when it blocked.
+  bool GuardPrompt(const std::string& prompt);
 
   // Marks `key`'s job pending and queues the key for the box.
   void Send(OwnKey key);
@@ -70,6 +71,8 @@ class Console {
   std::string TakeBreak(Redrawn why);
   // CR LF when either reason is marked (both are then forgotten), else nothing.
   std::string TakeBreak();
+  // A new transcript owes nothing to the old one: both reasons are forgotten.
+  void ForgetRedraws();
 
   // No job pending any more (the keys already sent stay queued).
   void ForgetOwnKeys();

@@ -46,7 +46,7 @@ void Form25::Text1_KeyPress(int32_t& keyAscii) {
       OnCtrlZ();
       break;
     case kBackspace:
-      console_.GuardPrompt(Prompt().size());
+      console_.GuardPrompt(Prompt());
       break;
     default:
       break;
@@ -126,6 +126,9 @@ void Form25::Text1_KeyDown(int16_t& keyCode, int16_t) {
   switch (keyCode) {
     case forms::vbKeyLeft:
       console_.SendEnd();
+      break;
+    case forms::vbKeyHome:
+      keyCode = 0;  // it would put the caret before the prompt
       break;
     case forms::vbKeyRight:
       console_.Send(OwnKey::RightUp);

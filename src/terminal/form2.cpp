@@ -73,8 +73,9 @@ void Form2::Form_Load() {
   g_.gPasswordPrompt = g_.gHostName + ">";
   Text1.SetText(console::kPressEnter);
   ShowLogo(Picture1, app_.ui);
-  // A session starts with nothing paged, however the last one ended.
+  // A session starts with nothing paged and no redraw owed, however the last one ended.
   ResetPaging();
+  console_.ForgetRedraws();
   g_.gAwaitingEnter = true;
   g_.gEnablePasswordMode = false;
   g_.gPasswordMode = false;
@@ -101,12 +102,15 @@ void Form2::PublishConsoleState() {
 std::string Form2::Prompt() const { return g_.gHostName + g_.gPrompt; }
 
 void Form2::BeginOnDevice(const std::string& hostName, const std::string& column) {
+  EndPasswordEntry();
+  console_.ForgetRedraws();
   g_.gHostName = hostName;
   g_.gDeviceColumn = column;
   g_.gPrompt = ">";
   g_.gPasswordPrompt = g_.gHostName + ">";
   g_.gAwaitingEnter = true;
   Text1.SetText(console::kPressEnter);
+  PublishConsoleState();
 }
 
 void Form2::Command1_Click() { forms::OpenCompanion(*this, Text1, app_.Window<Form33>()); }

@@ -29,6 +29,9 @@ void Form2::Form2_Text1_KeyDown(int16_t& keyCode, int16_t) {
       if (g_.gMorePending) CancelPaging();
       console_.SendEnd();
       break;
+    case forms::vbKeyHome:
+      keyCode = 0;  // it would put the caret before the prompt
+      break;
     case forms::vbKeyRight:
       if (g_.gMorePending) {
         CancelPaging();

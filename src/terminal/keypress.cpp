@@ -87,7 +87,7 @@ void Form2::OnBackspace() {
     CommonTail();
     return;
   }
-  if (console_.GuardPrompt(Prompt().size())) return;
+  if (console_.GuardPrompt(Prompt())) return;
   CommonTail();
 }
 

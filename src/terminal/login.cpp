@@ -58,6 +58,9 @@ void Form2::StartSession(db::Connection& conn) {
     g_.gPasswordMode = true;
     EmptyPasswordSlots(g_, g_.gPasswordLength);
   }
+  // The enable password is the session's device's: a device without one asks none, whichever
+  // device's session came before.
+  mEnablePasswordSet = false;
   for (const char* query : {kEnablePasswordQuery, kSecretPasswordQuery}) {
     if (auto enable = DevicePassword(conn, query, g_.gDeviceColumn)) {
       mEnablePassword = *enable;
@@ -65,6 +68,7 @@ void Form2::StartSession(db::Connection& conn) {
       mEnablePasswordLength = static_cast<int16_t>(enable->size());
     }
   }
+  console_.ForgetRedraws();
   console_.Rewrite(std::string(console::kPressEnter) + console::kCrLf + g_.gPasswordPrompt);
   console_.Send(console::OwnKey::CaretUp);
   console_.SendEnd();
@@ -171,6 +175,7 @@ void Form2::EndPasswordEntry() {
 }
 
 void Form2::LogOut() {
+  console_.ForgetRedraws();
   console_.Rewrite(console::kPressEnter);
   mLogoutPending = false;
   console_.Send(console::OwnKey::CaretUp);

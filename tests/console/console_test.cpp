@@ -48,14 +48,22 @@ TEST_F(ConsoleTest, RewritesAndTheLineBeingTyped) {
 
 TEST_F(ConsoleTest, ThePromptGuardBlocksOnlyWhatWouldEraseThePrompt) {
   console_.Rewrite("x\r\nR1#\r\n");
-  EXPECT_TRUE(console_.GuardPrompt(3));
+  EXPECT_TRUE(console_.GuardPrompt("R1#"));
   EXPECT_TRUE(box_->Text1.Locked);
   console_.Unblock();
   console_.Rewrite("x\r\nR1#s");
-  EXPECT_FALSE(console_.GuardPrompt(3));
+  EXPECT_FALSE(console_.GuardPrompt("R1#"));
   EXPECT_FALSE(box_->Text1.Locked);
+  // A line that does not begin with the prompt is no line being typed: "press enter to begin",
+  // or the prompt of a device the console no longer drives.
+  console_.Rewrite("press enter to begin");
+  EXPECT_TRUE(console_.GuardPrompt("R1>"));
+  console_.Rewrite("x\r\nRouterA#s");
+  EXPECT_TRUE(console_.GuardPrompt("R1#"));
   console_.Rewrite("");  // a device shown without prompt: only an empty line is guarded
-  EXPECT_TRUE(console_.GuardPrompt(0));
+  EXPECT_TRUE(console_.GuardPrompt(""));
+  console_.Rewrite("k");
+  EXPECT_FALSE(console_.GuardPrompt(""));
 }
 
 TEST_F(ConsoleTest, OwnKeysAreMarkedWhenSentAndTakenOnce) {
@@ -91,6 +99,9 @@ TEST_F(ConsoleTest, AnExtraLineBreakIsOwedOnceForEitherRedraw) {
   console_.MarkRedrawn(Redrawn::Screen);
   EXPECT_EQ(console_.TakeBreak(), "\r\n");  // one break for both, and both are settled
   EXPECT_FALSE(console_.IsRedrawn(Redrawn::Prompt));
+  EXPECT_EQ(console_.TakeBreak(), "");
+  console_.MarkRedrawn(Redrawn::Prompt);
+  console_.ForgetRedraws();
   EXPECT_EQ(console_.TakeBreak(), "");
 }
 

@@ -1,7 +1,8 @@
-// Faults these sessions found that are not mended yet. Each has a name and a narrow rule: when
-// it is excluded on the command line, the sessions keep to the rule (and a shortened script
-// that breaks it does not count as failing the same way), so that every other check still
-// runs meanwhile. Every run prints the faults it excludes.
+// Behaviour the checks would take for a fault: a fault found and not mended yet, or what the
+// program does on purpose that a check cannot tell from one. Each has a name and a narrow rule:
+// when it is excluded on the command line, the sessions keep to the rule (and a shortened script
+// that breaks it does not count as failing the same way), so that every other check still runs.
+// Every run prints what it excludes.
 #pragma once
 
 #include <set>
@@ -29,14 +30,9 @@ class ExclusionGuard {
   bool Excludes(const std::string& name) const { return excluded_.contains(name); }
   // Whether the script line keeps to the rules in the state `app` shows before it runs.
   bool Allows(const std::string& line, App& app) const;
-  // Takes note of a line about to run in the state `app` shows.
-  void Note(const std::string& line, App& app);
-  // Forgets what the last session noted.
-  void Reset() { commandDue_ = false; }
 
  private:
   std::set<std::string> excluded_;
-  bool commandDue_ = false;  // a "?" reached the help and no command has been entered since
 };
 
 }  // namespace rd::sessions

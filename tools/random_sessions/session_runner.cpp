@@ -78,7 +78,6 @@ SessionResult SessionRunner::RunScript(const std::vector<std::string>& script) {
 
 SessionResult SessionRunner::Run(const NextLines& next) {
   Reset();
-  guard_.Reset();
   std::ostringstream transcript;
   driver::ScriptDriver driver(transcript);
   driver.Start();
@@ -96,7 +95,6 @@ SessionResult SessionRunner::Run(const NextLines& next) {
         result.problem = "the line breaks the rule of an excluded known fault: \"" + line + "\"";
         break;
       }
-      guard_.Note(line, app);
       if (const std::string error = driver.RunLine(line); !error.empty()) {
         result.problem = "the driver refused the line: " + error;
         break;
