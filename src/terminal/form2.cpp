@@ -109,7 +109,9 @@ void Form2::BeginOnDevice(const std::string& hostName, const std::string& column
   g_.gPrompt = ">";
   g_.gPasswordPrompt = g_.gHostName + ">";
   g_.gAwaitingEnter = true;
-  Text1.SetText(console::kPressEnter);
+  // The caret goes to the end as with every rewrite: the keys the chooser sends reach its own
+  // window, not this box.
+  console_.Rewrite(console::kPressEnter);
   PublishConsoleState();
 }
 

@@ -1,0 +1,1 @@
+terminal_fixture.sql
