@@ -82,7 +82,6 @@ class Form25 : public forms::Form {
   std::string ListSteps(db::Connection& conn);
   void IndexSteps(db::Connection& conn);
   void PrepareFirstStep(db::Connection& conn);
-  void ShowLogo();
 
   // Buttons (form25.cpp).
   void Command1_Click();

@@ -72,7 +72,7 @@ void Form25::Form_Load() {
   Text1.SetText("press enter to begin");
   g_.gLabWaitingEnter = true;
   Text2.SetText(list);
-  ShowLogo();
+  ShowLogo(Picture1, app_.ui);
   app_.ui.SendKeys("{TAB}{TAB}");
   Caption = g_.gSublabName;
   g_.gAnswerViews = 0;
@@ -120,7 +120,7 @@ int16_t Form25::cmndscount(db::Connection& conn, const LabKey& sublabindex) {
 // The console stays disabled; the score, the simulator and the countdown stay.
 void Form25::OpenWithoutCommands() {
   Text1.SetText("Instruction Yet to be added");
-  ShowLogo();
+  ShowLogo(Picture1, app_.ui);
   app_.ui.SendKeys("{TAB}{TAB}");
   Caption = g_.gSublabName;
   app_.ui.SendKeys("{END}");
@@ -190,7 +190,5 @@ void Form25::PrepareFirstStep(db::Connection& conn) {
     ShowStepChange(NextInstruction(g_, conn));
   }
 }
-
-void Form25::ShowLogo() { rd::ShowLogo(Picture1, app_.ui); }
 
 }  // namespace rd
