@@ -11,7 +11,6 @@ namespace {
 
 constexpr const char* kTable = "routervariables";
 constexpr const char* kKeyColumn = "Config_Variable";
-constexpr const char* kSavedSuffix = "save";
 constexpr const char* kDeviceTableQuery = "SELECT *  FROM  routervariables ";
 constexpr const char* kHostNameQuery =
     " select * from routervariables where Config_Variable = 'HostName'  ";
@@ -139,15 +138,6 @@ std::optional<std::string> DeviceTableLayoutFault(const std::vector<std::string>
   if (columns.size() % 2 == 0) {
     return table + "has " + std::to_string(columns.size() - 1) +
            " device columns: each device needs a saved and a working column";
-  }
-  for (size_t pos = 1; pos + 1 < columns.size(); pos += 2) {
-    const std::string& saved = columns[pos];
-    const std::string& working = columns[pos + 1];
-    if (!EqualsNoCase(saved, working + kSavedSuffix)) {
-      return table + "has the column " + Quoted(saved) + " at position " + std::to_string(pos) +
-             " where the saved column of " + Quoted(working) + " (" +
-             Quoted(working + kSavedSuffix) + ") belongs";
-    }
   }
   return std::nullopt;
 }

@@ -76,9 +76,9 @@ struct DeviceRef {
   std::string column;
 };
 
-// What is wrong with the layout of the device table whose columns are `columns` (the key column
-// Config_Variable, then per device a saved column named after the working column that follows
-// it with "save" appended, letter case aside); nothing when the layout is sound.
+// What is wrong with the layout of the device table whose columns are `columns`: the key column
+// Config_Variable first, then a saved and a working column per device, at least one device. The
+// layout is positional: the device columns may have any names. Nothing when the layout is sound.
 std::optional<std::string> DeviceTableLayoutFault(const std::vector<std::string>& columns);
 
 // Every device's working column takes its saved value, all or nothing. Checks the layout first:
