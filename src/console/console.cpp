@@ -28,6 +28,14 @@ const char* KeysOf(OwnKey key) {
 
 }  // namespace
 
+void DropCaretJump(int16_t& keyCode, int16_t shift) {
+  const bool ctrl = (shift & forms::vbCtrlMask) != 0;
+  if (keyCode == forms::vbKeyHome || keyCode == forms::vbKeyPageUp ||
+      keyCode == forms::vbKeyPageDown || (ctrl && keyCode == forms::vbKeyEnd)) {
+    keyCode = 0;
+  }
+}
+
 Console::Console(forms::TextBox& box, forms::Runtime& runtime) : box_(box), runtime_(runtime) {}
 
 const std::string& Console::Text() const { return box_.Text(); }
@@ -66,6 +74,12 @@ void Console::Send(OwnKey key) {
 void Console::SendEnd() { runtime_.SendKeys("{END}"); }
 
 void Console::SendBackspace() { runtime_.SendKeys("{BACKSPACE}"); }
+
+void Console::ReturnToTypedLine(OwnKey upJob) {
+  const size_t caret = static_cast<size_t>(box_.SelStart() + box_.SelLength());
+  if (box_.Text().find(kCrLf, caret) != std::string::npos) Send(upJob);
+  SendEnd();
+}
 
 bool Console::Pending(OwnKey key) const { return pending_.test(Bit(key)); }
 

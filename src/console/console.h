@@ -34,6 +34,10 @@ enum class Redrawn : uint8_t {
   Screen,  // Ctrl+Z, a pager continuation, the end of paging
 };
 
+// Drops a caret key whose own action would take the caret off the line being typed (Home,
+// Ctrl+Home, Ctrl+End, Page Up, Page Down) by clearing `keyCode`; other keys pass unchanged.
+void DropCaretJump(int16_t& keyCode, int16_t shift);
+
 class Console {
  public:
   Console(forms::TextBox& box, forms::Runtime& runtime);
@@ -60,6 +64,10 @@ class Console {
   // "{BACKSPACE}" goes through the handlers like the user's own (the prompt guard may stop it).
   void SendEnd();
   void SendBackspace();
+  // After an arrow key whose own action may take the caret down a line: when a line break
+  // follows the caret (the empty line under the prompt line), `upJob`'s Up brings it back; then
+  // End. On the last line (a prompt that no Enter followed) only End, which keeps it there.
+  void ReturnToTypedLine(OwnKey upJob);
   bool Pending(OwnKey key) const;
   // True when `key`'s job was pending; it is not pending afterwards.
   bool Take(OwnKey key);

@@ -117,7 +117,8 @@ void Form25::OnCtrlZ() {
 
 // The arrow keys never move the caret off the end of the prompt line: each is followed by the
 // program's own keys that bring it back, which this handler recognises by their jobs.
-void Form25::Text1_KeyDown(int16_t& keyCode, int16_t) {
+void Form25::Text1_KeyDown(int16_t& keyCode, int16_t shift) {
+  console::DropCaretJump(keyCode, shift);
   if (g_.gLabDone) {
     console_.Block();
     return;
@@ -127,18 +128,11 @@ void Form25::Text1_KeyDown(int16_t& keyCode, int16_t) {
     case forms::vbKeyLeft:
       console_.SendEnd();
       break;
-    case forms::vbKeyHome:
-      keyCode = 0;  // it would put the caret before the prompt
-      break;
     case forms::vbKeyRight:
-      console_.Send(OwnKey::RightUp);
-      console_.SendEnd();
+      console_.ReturnToTypedLine(OwnKey::RightUp);
       break;
     case forms::vbKeyDown:
-      if (!console_.Take(OwnKey::UndoUp)) {
-        console_.Send(OwnKey::DownUp);
-        console_.SendEnd();
-      }
+      if (!console_.Take(OwnKey::UndoUp)) console_.ReturnToTypedLine(OwnKey::DownUp);
       break;
     case forms::vbKeyUp:
       OnUpKey();

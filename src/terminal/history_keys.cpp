@@ -22,23 +22,20 @@ std::string WithoutTypedLine(const std::string& text) {
 
 }  // namespace
 
-void Form2::Form2_Text1_KeyDown(int16_t& keyCode, int16_t) {
+void Form2::Form2_Text1_KeyDown(int16_t& keyCode, int16_t shift) {
   console_.Unblock();
+  console::DropCaretJump(keyCode, shift);
   switch (keyCode) {
     case forms::vbKeyLeft:
       if (g_.gMorePending) CancelPaging();
       console_.SendEnd();
-      break;
-    case forms::vbKeyHome:
-      keyCode = 0;  // it would put the caret before the prompt
       break;
     case forms::vbKeyRight:
       if (g_.gMorePending) {
         CancelPaging();
         console_.SendBackspace();
       } else {
-        console_.Send(OwnKey::RightUp);
-        console_.SendEnd();
+        console_.ReturnToTypedLine(OwnKey::RightUp);
       }
       break;
     case forms::vbKeyDown:

@@ -43,8 +43,8 @@ constexpr NamedKey kNamedKeys[] = {
     {"F10", vbKeyF1 + 9, 0},
     {"F11", vbKeyF1 + 10, 0},
     {"F12", vbKeyF1 + 11, 0},
-    {"PGUP", 33, 0},
-    {"PGDN", 34, 0},
+    {"PGUP", vbKeyPageUp, 0},
+    {"PGDN", vbKeyPageDown, 0},
     {"INSERT", 45, 0},
     {"INS", 45, 0},
 };
