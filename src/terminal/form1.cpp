@@ -47,7 +47,11 @@ void Form1::Form_Load() {
   ShowLogo(Picture1, app_.ui);
 }
 
-void Form1::Form_Unload(int&) { app_.Window<Form2>().GiveBack(); }
+void Form1::Form_Unload(int&) {
+  Form2& terminal = app_.Window<Form2>();
+  terminal.GiveBack();
+  terminal.ShowPromptInForce();
+}
 
 // The host names in column order, as often as they occur.
 void Form1::Combo1_DropDown() {

@@ -115,6 +115,22 @@ void Form2::BeginOnDevice(const std::string& hostName, const std::string& column
   PublishConsoleState();
 }
 
+void Form2::ShowPromptInForce() {
+  if (!IsLoaded() || g_.gAwaitingEnter) return;
+  EndPasswordEntry();
+  if (g_.gMorePending) CancelPaging();
+  if (!console_.TypedLine().starts_with(Prompt())) {
+    const std::string& text = console_.Text();
+    const bool breakEnds = console::LineFromEnd(text, 0).empty();
+    console_.ForgetRedraws();
+    console_.Rewrite((breakEnds ? console::WithoutLastLines(text, 1) : text) + console::kCrLf +
+                     Prompt() + console::kCrLf);
+    console_.Send(console::OwnKey::CaretUp);
+    console_.SendEnd();
+  }
+  PublishConsoleState();
+}
+
 void Form2::Command1_Click() { forms::OpenCompanion(*this, Text1, app_.Window<Form33>()); }
 
 void Form2::Command3_Click() { forms::OpenCompanion(*this, Text1, app_.Window<Form1>()); }
