@@ -6,9 +6,7 @@
 namespace rd {
 namespace {
 
-constexpr const char* kSublabs = "SELECT * from sublab";
-constexpr const char* kInstructions = "SELECT * from instructions";
-constexpr const char* kCommands = "SELECT * from comrestble";
+using namespace write_queries;
 
 // Opens `sql` for writing: keyset cursor, optimistic locking.
 void OpenForUpdate(db::Recordset& rs, const char* sql, db::Connection& conn) {

@@ -13,6 +13,13 @@
 
 namespace rd {
 
+// The queries the writers open each content table with, as sent.
+namespace write_queries {
+inline constexpr const char* kSublabs = "SELECT * from sublab";
+inline constexpr const char* kInstructions = "SELECT * from instructions";
+inline constexpr const char* kCommands = "SELECT * from comrestble";
+}  // namespace write_queries
+
 // The text stored for an optional text the author left empty: "nill"; any other text as it is.
 std::string OrNill(const std::string& text);
 

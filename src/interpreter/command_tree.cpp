@@ -56,16 +56,21 @@ std::vector<Node> ReadAll(db::Connection& conn, const std::string& sql, Reader r
 
 }  // namespace
 
+std::string FirstWordsQuery(const std::string& prompt) {
+  return "SELECT * From tblsublabcmds WHERE commandprompt = " + db::SqlQuoted(prompt);
+}
+
+std::string ChildrenQuery(int level, int16_t parent) {
+  return "SELECT * From tblsublabcmds" + std::to_string(level) +
+         " WHERE ref = " + std::to_string(parent);
+}
+
 std::vector<FirstWord> CommandTree::FirstWords(const std::string& prompt) {
-  return ReadAll<FirstWord>(
-      conn_, "SELECT * From tblsublabcmds WHERE commandprompt = " + db::SqlQuoted(prompt),
-      ReadFirstWord);
+  return ReadAll<FirstWord>(conn_, FirstWordsQuery(prompt), ReadFirstWord);
 }
 
 std::vector<TreeNode> CommandTree::Children(int level, int16_t parent) {
-  const std::string table = "tblsublabcmds" + std::to_string(level);
-  return ReadAll<TreeNode>(
-      conn_, "SELECT * From " + table + " WHERE ref = " + std::to_string(parent), ReadTreeNode);
+  return ReadAll<TreeNode>(conn_, ChildrenQuery(level, parent), ReadTreeNode);
 }
 
 template <class Node>

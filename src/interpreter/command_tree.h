@@ -39,6 +39,10 @@ struct FirstWord : TreeNode {
   bool enabled = false;
 };
 
+// The queries behind FirstWords and Children, as sent.
+std::string FirstWordsQuery(const std::string& prompt);
+std::string ChildrenQuery(int level, int16_t parent);
+
 class CommandTree {
  public:
   // Reads through `conn`, which must stay open while the tree is used.

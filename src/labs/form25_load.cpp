@@ -5,26 +5,13 @@
 
 #include "labs/form25.h"
 #include "labs/lab_content.h"
+#include "labs/lab_queries.h"
 #include "shell/pictures.h"
 
 namespace rd {
 namespace {
 
 constexpr const char* kSublabScan = "select * from sublab";
-constexpr const char* kStepListQuery =
-    " SELECT sublab.index, sublab.sublabnane, instructions.instruction,instructions.flashcard,"
-    "instructions.device FROM sublab INNER JOIN instructions ON sublab.index = instructions.ref";
-constexpr const char* kStepIndexQuery =
-    " SELECT sublab.index, sublab.sublabnane, instructions.instruction,instructions.index FROM "
-    "sublab INNER JOIN instructions ON sublab.index = instructions.ref";
-constexpr const char* kFirstStepCommandsQuery =
-    " SELECT instructions.index,comrestble.index, comrestble.ref1 FROM instructions INNER JOIN "
-    "comrestble ON instructions.index = comrestble.ref1";
-constexpr const char* kCommandCountQuery =
-    "SELECT sublab.index, sublab.sublabnane, comrestble.command, comrestble.response, "
-    "comrestble.comprompt, comrestble.resprompt, comrestble.index FROM (sublab INNER JOIN "
-    "instructions ON sublab.index = instructions.ref) INNER JOIN comrestble ON "
-    "instructions.index = comrestble.ref1";
 
 constexpr const char* kStepRule = "-------------";
 

@@ -7,22 +7,12 @@
 #include "device/device_state.h"
 #include "device/show_output.h"
 #include "labs/lab_content.h"
+#include "labs/lab_queries.h"
 #include "platform/text/ascii.h"
 #include "platform/text/words.h"
 
 namespace rd {
 namespace {
-
-constexpr const char* kEngineQuery =
-    " SELECT sublab.index, sublab.sublabnane, comrestble.command, comrestble.response, "
-    "comrestble.comprompt, comrestble.resprompt, comrestble.index, instructions.index, "
-    "instructions.device FROM (sublab INNER JOIN instructions ON sublab.index = "
-    "instructions.ref) INNER JOIN comrestble ON instructions.index = comrestble.ref1";
-
-constexpr const char* kStepQuery =
-    " SELECT instructions.index,comrestble.index, comrestble.ref1,instructions.instruction,"
-    "instructions.device,comrestble.comprompt FROM instructions INNER JOIN comrestble ON "
-    "instructions.index = comrestble.ref1";
 
 constexpr const char* kNothing = "nill";
 

@@ -13,10 +13,6 @@ namespace {
 
 constexpr const char* kHelpStartPage = "help/quillonhelp1.html";
 
-constexpr const char* kLabMenuQuery =
-    "SELECT labs.index, labs.labname, sublab.index, sublab.sublabnane FROM labs INNER JOIN "
-    "sublab ON labs.index = sublab.ref order by sublab.index ";
-
 }  // namespace
 
 Form17::Form17(App& app) : Form(app.ui, "Form17", "Router SImulator"), app_(app) {

@@ -8,6 +8,11 @@
 
 namespace rd {
 
+// The query the lab menus are built from: every sublab with its lab, in sublab order.
+inline constexpr const char* kLabMenuQuery =
+    "SELECT labs.index, labs.labname, sublab.index, sublab.sublabnane FROM labs INNER JOIN "
+    "sublab ON labs.index = sublab.ref order by sublab.index ";
+
 class Form17 : public forms::Form {
  public:
   explicit Form17(App& app);

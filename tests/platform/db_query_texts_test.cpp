@@ -1,12 +1,16 @@
-// The query texts the windows send, exactly as written in the program (Access-flavoured: bare
-// `index`, parenthesised joins, LIKE on a number, "in(select ...)"), run on the shipped layout
-// and read back by position.
+// The query texts the program sends, taken from where the program defines them
+// (Access-flavoured: bare `index`, parenthesised joins), run on the shipped layout and read back
+// by position.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "authoring/content_writes.h"
+#include "interpreter/command_tree.h"
+#include "labs/lab_queries.h"
 #include "platform/db/db.h"
+#include "shell/form17.h"
 #include "support/test_workdir.h"
 
 namespace rd::db {
@@ -49,39 +53,27 @@ class QueryTextsTest : public ::testing::Test {
 
 TEST_F(QueryTextsTest, LabJoinsRunAsWritten) {
   using Row = std::vector<std::string>;
-  EXPECT_EQ(Rows("SELECT labs.index, labs.labname, sublab.index, sublab.sublabnane FROM labs INNER "
-                 "JOIN sublab ON labs.index = sublab.ref order by sublab.index "),
-            std::vector<Row>{Row({"3", "Access Lists", "5", "Named ACL"})});
-  EXPECT_EQ(Rows(" SELECT sublab.index, sublab.sublabnane, instructions.instruction,"
-                 "instructions.flashcard,instructions.device FROM sublab INNER JOIN instructions "
-                 "ON sublab.index = instructions.ref"),
+  EXPECT_EQ(Rows(kLabMenuQuery), std::vector<Row>{Row({"3", "Access Lists", "5", "Named ACL"})});
+  EXPECT_EQ(Rows(kStepListQuery),
             std::vector<Row>{Row({"5", "Named ACL", "Enter enable", "nill", "R1"})});
-  EXPECT_EQ(Rows("SELECT sublab.index, sublab.sublabnane, comrestble.command, comrestble.response, "
-                 "comrestble.comprompt, comrestble.resprompt, comrestble.index FROM (sublab INNER "
-                 "JOIN instructions ON sublab.index = instructions.ref) INNER JOIN comrestble ON "
-                 "instructions.index = comrestble.ref1"),
+  EXPECT_EQ(Rows(kStepIndexQuery), std::vector<Row>{Row({"5", "Named ACL", "Enter enable", "9"})});
+  EXPECT_EQ(Rows(kFirstStepCommandsQuery), std::vector<Row>{Row({"9", "11", "9"})});
+  EXPECT_EQ(Rows(kCommandCountQuery),
             std::vector<Row>{Row({"5", "Named ACL", "enable", "nill", ">", "#", "11"})});
-  EXPECT_EQ(Rows(" SELECT instructions.index,comrestble.index, comrestble.ref1,"
-                 "instructions.instruction,instructions.device,comrestble.comprompt FROM "
-                 "instructions INNER JOIN comrestble ON instructions.index = comrestble.ref1"),
-            std::vector<Row>{Row({"9", "11", "9", "Enter enable", "R1", ">"})});
+  EXPECT_EQ(Rows(kEngineQuery),
+            std::vector<Row>{Row({"5", "Named ACL", "enable", "nill", ">", "#", "11", "9", "R1"})});
+  EXPECT_EQ(Rows(kStepQuery), std::vector<Row>{Row({"9", "11", "9", "Enter enable", "R1", ">"})});
 }
 
-TEST_F(QueryTextsTest, CommandTreeChainsRunAsWritten) {
-  auto rows =
-      Rows("SELECT * From tblsublabcmds WHERE command like 'SH%' and commandprompt = '>'  ");
-  ASSERT_EQ(rows.size(), 1u) << "LIKE ignores case";
-  rows = Rows(
-      "SELECT * From tblsublabcmds1 WHERE tblsublabcmds1.command like 'IP%' and ref "
-      "in(select tblsublabcmds.index from tblsublabcmds where tblsublabcmds.index like "
-      "'4') ");
+TEST_F(QueryTextsTest, CommandTreeLevelsRunAsWritten) {
+  auto rows = Rows(interp::FirstWordsQuery(">"));
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(rows[0][3], "show");
+  EXPECT_TRUE(Rows(interp::FirstWordsQuery("#")).empty());
+  rows = Rows(interp::ChildrenQuery(1, 4));
   ASSERT_EQ(rows.size(), 1u);
   EXPECT_EQ(rows[0][1], "ip");
-  rows = Rows(
-      "SELECT * From tblsublabcmds2 WHERE tblsublabcmds2.command like 'r%' and ref "
-      "in(SELECT tblsublabcmds1.index From tblsublabcmds1 WHERE tblsublabcmds1.index like "
-      "'6' and ref in(select tblsublabcmds.index from tblsublabcmds where "
-      "tblsublabcmds.command like 'sh%' and commandprompt = '>'))");
+  rows = Rows(interp::ChildrenQuery(2, 6));
   ASSERT_EQ(rows.size(), 1u);
   EXPECT_EQ(rows[0][1], "route");
 }
@@ -90,7 +82,7 @@ TEST_F(QueryTextsTest, WritersAddRowsWithTheKeyNamedIndex) {
   Recordset rs;
   rs.CursorType = adOpenKeyset;
   rs.LockType = adLockOptimistic;
-  rs.Open("SELECT * from comrestble", conn_, adOpenDynamic, adLockUnspecified, -1);
+  rs.Open(write_queries::kCommands, conn_, adOpenDynamic, adLockUnspecified, -1);
   rs.AddNew();
   rs.SetField("Index", "12");
   rs.SetField("command", "conf t");

@@ -156,13 +156,16 @@ void RunSql(const std::string& sql) {
   rs.Open(sql, conn);
 }
 
-// "<" and ":" in values and keys survive a round trip: the saved lines hold "<" only in the
-// device headers, so no value is taken for a header and no later value lands in another device.
+// "<" and ":" in values and keys survive a round trip, also as a value's last character: the
+// saved lines hold "<" only in the device headers, so no value is taken for a header and no
+// later value lands in another device.
 TEST_F(RconTest, ReservedCharactersInValuesAndKeysRoundTrip) {
   RunSql("INSERT INTO routervariables VALUES ('odd:key<', 'a', 'a', 'b', 'b', 'c', 'c')");
   SetVar("HostName", "R1", "a<b");
   SetVar("enable_password", "R1", "<x>:y\\");
   SetVar("odd:key<", "R2", "v<2");
+  SetVar("secret_password", "R3", "ends<");
+  SetVar("lineconsole_pass", "R3", "ends:");
   const std::vector<std::string> before = AllCells();
   const std::string file = Save();
   std::istringstream lines(file);
@@ -172,7 +175,10 @@ TEST_F(RconTest, ReservedCharactersInValuesAndKeysRoundTrip) {
   }
   EXPECT_NE(file.find("\r\nHostName:a\\x3Cb\r\n"), std::string::npos);
   for (const char* column : {"R1", "R2", "R3"}) {
-    for (const char* key : {"HostName", "enable_password", "odd:key<"}) SetVar(key, column, "x");
+    for (const char* key :
+         {"HostName", "enable_password", "odd:key<", "secret_password", "lineconsole_pass"}) {
+      SetVar(key, column, "x");
+    }
   }
   Load(file);
   EXPECT_EQ(AllCells(), before);
