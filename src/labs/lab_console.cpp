@@ -116,7 +116,8 @@ void Form25::OnCtrlZ() {
 }
 
 // The arrow keys never move the caret off the end of the prompt line: each is followed by the
-// program's own keys that bring it back, which this handler recognises by their jobs.
+// program's own keys that bring it back, which this handler recognises by their jobs. The keys
+// that jump (Home, Page Up, Page Down, Ctrl+Home, Ctrl+End) lose their own action.
 void Form25::Text1_KeyDown(int16_t& keyCode, int16_t shift) {
   console::DropCaretJump(keyCode, shift);
   if (g_.gLabDone) {

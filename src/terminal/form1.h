@@ -12,7 +12,7 @@ class Form1 : public forms::Form {
   explicit Form1(App& app);
 
   void Form_Load() override;
-  // The terminal comes back however the diagram closes.
+  // The terminal comes back however the diagram closes, showing the prompt now in force.
   void Form_Unload(int& cancel) override;
 
   forms::PictureBox Picture2{*this, "Picture2"};

@@ -30,9 +30,10 @@ class Form2 : public forms::Form {
   // The device chooser picked the device `hostName` (working column `column`): its session
   // starts at the next Enter, at "press enter to begin".
   void BeginOnDevice(const std::string& hostName, const std::string& column);
-  // The device chooser closed after making the current device's user mode current: unless a
-  // session is still to start, a password or a page that was asked is given up, and the last
-  // line shows the prompt of the device and mode the console now drives.
+  // The device chooser closed without a choice, leaving its first device current in user mode:
+  // unless a session is still to start, a password or a page that was asked is given up, and
+  // the last line shows the prompt of the device and mode the console now drives (a typed line
+  // that begins with that prompt stays as it is).
   void ShowPromptInForce();
 
   forms::Label Label1{*this, "Label1"};
