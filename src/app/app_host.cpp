@@ -4,7 +4,6 @@
 #include <string>
 
 #include "authoring/authoring_windows.h"
-#include "authoring/form4.h"
 #include "labs/form25.h"
 #include "labs/lab_windows.h"
 #include "shell/form17.h"
@@ -18,7 +17,8 @@ AppHost::AppHost(services::Services& services) : ui_(services), app_(ui_) {
   RegisterAuthoringWindows(app_);
   RegisterTerminalWindows(app_);
   RegisterLabWindows(app_);
-  main.SetDestinations({&app_.Window<Form2>(), &app_.Window<Form25>(), &app_.Window<Form4>()});
+  main.SetDestinations({&app_.Window<Form2>(), &app_.Window<Form25>(),
+                        [this]() -> forms::Form& { return AdministratorEntry(app_); }});
 }
 
 bool AppHost::Start() {

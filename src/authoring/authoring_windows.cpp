@@ -1,5 +1,6 @@
 #include "authoring/authoring_windows.h"
 
+#include <array>
 #include <memory>
 
 #include "authoring/form20.h"
@@ -14,18 +15,27 @@
 #include "authoring/form6.h"
 
 namespace rd {
+namespace {
 
-void RegisterAuthoringWindows(App& app) {
-  app.AddWindow(std::make_unique<Form4>(app));
-  app.AddWindow(std::make_unique<Form6>(app));
-  app.AddWindow(std::make_unique<Form21>(app));
-  app.AddWindow(std::make_unique<Form24>(app));
-  app.AddWindow(std::make_unique<Form29>(app));
-  app.AddWindow(std::make_unique<Form30>(app));
-  app.AddWindow(std::make_unique<Form20>(app));
-  app.AddWindow(std::make_unique<Form22>(app));
-  app.AddWindow(std::make_unique<Form23>(app));
-  app.AddWindow(std::make_unique<Form31>(app));
+template <class... W>
+struct WindowSet {
+  static void Register(App& app) { (app.AddWindow(std::make_unique<W>(app)), ...); }
+  static std::array<forms::Form*, sizeof...(W)> Of(const App& app) { return {&app.Window<W>()...}; }
+};
+
+// Every window of the administrator area, the login first.
+using AdministratorArea =
+    WindowSet<Form4, Form6, Form21, Form24, Form29, Form30, Form20, Form22, Form23, Form31>;
+
+}  // namespace
+
+void RegisterAuthoringWindows(App& app) { AdministratorArea::Register(app); }
+
+forms::Form& AdministratorEntry(const App& app) {
+  for (forms::Form* window : AdministratorArea::Of(app)) {
+    if (window->IsLoaded()) return *window;
+  }
+  return app.Window<Form4>();
 }
 
 }  // namespace rd

@@ -83,6 +83,28 @@ bool DeleteWithDependents(db::Connection& conn, const char* sql, int16_t index,
   return true;
 }
 
+// Adds a row to `sql`, keyed after the largest key, with the fields `fill` sets, under the row
+// `parent` of `parentSql`; nothing is written, and nothing returned, when there is no such row.
+template <class Fill>
+std::optional<int16_t> AddUnder(db::Connection& conn, const char* parentSql, int16_t parent,
+                                const char* sql, const std::string& table, const Fill& fill) {
+  db::Transaction transaction(conn);
+  db::Recordset parents;
+  parents.Open(parentSql, conn, db::adOpenDynamic, -1, -1);
+  if (!MoveToIndex(parents, parent)) return std::nullopt;
+  parents.Close();
+  db::Recordset rs;
+  OpenForUpdate(rs, sql, conn);
+  const int16_t index = NextKey(rs, table);
+  rs.AddNew();
+  rs.SetField("Index", std::to_string(index));
+  fill(rs);
+  rs.Update();
+  rs.Close();
+  transaction.Commit();
+  return index;
+}
+
 }  // namespace
 
 std::string OrNill(const std::string& text) { return text.empty() ? "nill" : text; }
@@ -108,30 +130,22 @@ std::optional<int16_t> AddSublab(db::Connection& conn, const NewSublab& sublab) 
   return index;
 }
 
-int16_t AddInstruction(db::Connection& conn, const std::string& instruction,
-                       const std::string& device, int16_t sublab) {
-  db::Recordset rs;
-  OpenForUpdate(rs, kInstructions, conn);
-  const int16_t index = NextKey(rs, "instructions");
-  rs.AddNew();
-  rs.SetField("Index", std::to_string(index));
-  rs.SetField("instruction", instruction);
-  rs.SetField("device", device);
-  rs.SetField("ref", std::to_string(sublab));
-  rs.Update();
-  return index;
+std::optional<int16_t> AddInstruction(db::Connection& conn, const std::string& instruction,
+                                      const std::string& device, int16_t sublab) {
+  return AddUnder(conn, kSublabs, sublab, kInstructions, "instructions", [&](db::Recordset& rs) {
+    rs.SetField("instruction", instruction);
+    rs.SetField("device", device);
+    rs.SetField("ref", std::to_string(sublab));
+  });
 }
 
-int16_t AddCommand(db::Connection& conn, const CommandTexts& texts, int16_t instruction) {
-  db::Recordset rs;
-  OpenForUpdate(rs, kCommands, conn);
-  const int16_t index = NextKey(rs, "comrestble");
-  rs.AddNew();
-  rs.SetField("Index", std::to_string(index));
-  SetCommandTexts(rs, texts);
-  rs.SetField("ref1", std::to_string(instruction));
-  rs.Update();
-  return index;
+std::optional<int16_t> AddCommand(db::Connection& conn, const CommandTexts& texts,
+                                  int16_t instruction) {
+  return AddUnder(conn, kInstructions, instruction, kCommands, "comrestble",
+                  [&](db::Recordset& rs) {
+                    SetCommandTexts(rs, texts);
+                    rs.SetField("ref1", std::to_string(instruction));
+                  });
 }
 
 bool ChangeInstruction(db::Connection& conn, int16_t index, const std::string& instruction) {

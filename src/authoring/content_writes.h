@@ -38,11 +38,14 @@ struct NewSublab {
 // Adds the sublab and returns its index; nothing is written, and nothing returned, when a
 // sublab of exactly that name (letter case counts) exists under any lab.
 std::optional<int16_t> AddSublab(db::Connection& conn, const NewSublab& sublab);
-// Adds a step to `sublab` and returns its index.
-int16_t AddInstruction(db::Connection& conn, const std::string& instruction,
-                       const std::string& device, int16_t sublab);
-// Adds an expected command to the step `instruction` and returns its index.
-int16_t AddCommand(db::Connection& conn, const CommandTexts& texts, int16_t instruction);
+// Adds a step to `sublab` and returns its index; nothing is written, and nothing returned, when
+// no sublab has that index.
+std::optional<int16_t> AddInstruction(db::Connection& conn, const std::string& instruction,
+                                      const std::string& device, int16_t sublab);
+// Adds an expected command to the step `instruction` and returns its index; nothing is written,
+// and nothing returned, when no step has that index.
+std::optional<int16_t> AddCommand(db::Connection& conn, const CommandTexts& texts,
+                                  int16_t instruction);
 
 // Change the first row with the given index; false (nothing written) when there is none.
 bool ChangeInstruction(db::Connection& conn, int16_t index, const std::string& instruction);

@@ -1,6 +1,7 @@
 #include "authoring/form20.h"
 
 #include <initializer_list>
+#include <optional>
 
 #include "authoring/content_writes.h"
 #include "authoring/dialogs.h"
@@ -50,7 +51,12 @@ Form20::Form20(App& app) : Form(app.ui, "Form20", "commands entering interface")
   FinishDesign();
 }
 
-void Form20::Form_Load() { ShowLogo(Picture1, app_.ui); }
+void Form20::Form_Load() {
+  const Module1& g = app_.g;
+  mInstructionIndex = g.gInstructionListMode || g.gAddCommandMode ? g.gSelectedInstructionIndex
+                                                                  : g.gNewInstructionIndex;
+  ShowLogo(Picture1, app_.ui);
+}
 
 void Form20::Command1_Click() {
   if (Text1.Text().empty()) {
@@ -59,13 +65,17 @@ void Form20::Command1_Click() {
     Text1.SetFocus();
     return;
   }
-  const Module1& g = app_.g;
-  const int16_t step = g.gInstructionListMode || g.gAddCommandMode ? g.gSelectedInstructionIndex
-                                                                   : g.gNewInstructionIndex;
   const CommandTexts texts{Text1.Text(), OrNill(Text2.Text()), Text3.Text(), Text4.Text()};
   db::Connection conn;
-  conn.Open(ConnectionString(g), "", "", -1);
-  if (!TryWrite(app_, "The command was not added.", [&] { AddCommand(conn, texts, step); })) {
+  conn.Open(ConnectionString(app_.g), "", "", -1);
+  std::optional<int16_t> added;
+  if (!TryWrite(app_, "The command was not added.",
+                [&] { added = AddCommand(conn, texts, mInstructionIndex); })) {
+    return;
+  }
+  if (!added) {
+    app_.ui.MsgBox("The command was not added: its instruction no longer exists.",
+                   services::vbExclamation);
     return;
   }
   EmptyBoxes();
@@ -81,7 +91,7 @@ void Form20::Command2_Click() {
   } else {
     // The add-sublab flow goes on with its new sublab; "AddInstuction" with the chosen one.
     if (!g.gAddInstructionMode) g.gAddSublabFlow = true;
-    MoveTo(*this, app_.Window<Form29>());
+    app_.Window<Form29>().NextStep(*this);
   }
 }
 

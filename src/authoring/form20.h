@@ -3,6 +3,8 @@
 // author picked.
 #pragma once
 
+#include <cstdint>
+
 #include "platform/forms/forms.h"
 #include "shell/app.h"
 
@@ -12,6 +14,7 @@ class Form20 : public forms::Form {
  public:
   explicit Form20(App& app);
 
+  // Takes the step of the task: the one the instruction entry just added, or the one picked.
   void Form_Load() override;
 
   forms::Label Label6{*this, "Label6"};
@@ -31,7 +34,7 @@ class Form20 : public forms::Form {
 
  private:
   // Only the command is required: an empty response is stored as "nill", empty prompts as
-  // they are (a step on a switch without prompt).
+  // they are (a step on a switch without prompt). A step that no longer exists takes nothing.
   void Command1_Click();
   // Back to the window of the task: the instruction shown before, the step choice of
   // "AddCommand", or the instruction entry, which goes on with the same sublab.
@@ -39,6 +42,7 @@ class Form20 : public forms::Form {
   void EmptyBoxes();
 
   App& app_;
+  int16_t mInstructionIndex = 0;  // the step the commands go to, fixed when the window opens
 };
 
 }  // namespace rd

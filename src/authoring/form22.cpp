@@ -53,10 +53,11 @@ Form22::Form22(App& app) : Form(app.ui, "Form22", "command modify/delete"), app_
 
 void Form22::Form_Load() {
   const Module1& g = app_.g;
+  mCommandIndex = g.gSelectedCommandIndex;
   Label5.Visible = false;
   db::Connection conn;
   conn.Open(ConnectionString(g), "", "", -1);
-  if (const std::optional<CommandTexts> texts = CommandAt(conn, g.gSelectedCommandIndex)) {
+  if (const std::optional<CommandTexts> texts = CommandAt(conn, mCommandIndex)) {
     Text1.SetText(texts->command);
     Text2.SetText(texts->response);
     Text3.SetText(texts->comprompt);
@@ -83,7 +84,7 @@ void Form22::Command1_Click() {
   conn.Open(ConnectionString(app_.g), "", "", -1);
   bool changed = false;
   if (!TryWrite(app_, "The command was not modified.",
-                [&] { changed = ChangeCommand(conn, app_.g.gSelectedCommandIndex, texts); })) {
+                [&] { changed = ChangeCommand(conn, mCommandIndex, texts); })) {
     return;
   }
   if (changed) app_.ui.MsgBox("Modified Successfully");
@@ -95,7 +96,7 @@ void Form22::Command3_Click() {
   conn.Open(ConnectionString(app_.g), "", "", -1);
   bool deleted = false;
   if (!TryWrite(app_, "The command was not deleted.",
-                [&] { deleted = DeleteCommand(conn, app_.g.gSelectedCommandIndex); })) {
+                [&] { deleted = DeleteCommand(conn, mCommandIndex); })) {
     return;
   }
   if (!deleted) return;

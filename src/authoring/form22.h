@@ -2,6 +2,8 @@
 // ("DeleteCommand").
 #pragma once
 
+#include <cstdint>
+
 #include "platform/forms/forms.h"
 #include "shell/app.h"
 
@@ -11,7 +13,8 @@ class Form22 : public forms::Form {
  public:
   explicit Form22(App& app);
 
-  // Shows the picked row's texts as stored, and only the button of the task.
+  // Shows the picked row's texts as stored, and only the button of the task; both buttons act
+  // on that row.
   void Form_Load() override;
 
   forms::Label Label6{*this, "Label6"};
@@ -36,6 +39,7 @@ class Form22 : public forms::Form {
   void Command3_Click();
 
   App& app_;
+  int16_t mCommandIndex = 0;  // the row shown, fixed when the window opens
 };
 
 }  // namespace rd

@@ -47,7 +47,7 @@ Form24::Form24(App& app) : Form(app.ui, "Form24", "Delete Sublab"), app_(app) {
 // Each visit starts without a sublab, as the list shows: a Delete before any choice deletes
 // nothing, not the sublab chosen on an earlier visit.
 void Form24::Form_Load() {
-  mSublabIndex = 0;
+  mSublabIndex.reset();
   db::Connection conn;
   conn.Open(ConnectionString(app_.g), "", "", -1);
   FillSublabs(conn);
@@ -62,8 +62,9 @@ void Form24::Combo1_Click() {
   db::Connection conn;
   conn.Open(ConnectionString(app_.g), "", "", -1);
   const std::string name = Combo1.Text;
-  mSublabIndex = SublabIndex(conn, name).value_or(mSublabIndex);
-  ShowListing(MSFlexGrid1, CommandsFormat(42), CommandsOfSublab(conn, mSublabIndex));
+  if (const std::optional<int16_t> index = SublabIndex(conn, name)) mSublabIndex = index;
+  ShowListing(MSFlexGrid1, CommandsFormat(42),
+              mSublabIndex ? CommandsOfSublab(conn, *mSublabIndex) : std::vector<ListingRow>{});
   if (const std::optional<std::string> description = SublabDescription(conn, name)) {
     Text1.SetText(*description);
   }
@@ -72,10 +73,10 @@ void Form24::Combo1_Click() {
 void Form24::Command3_Click() {
   db::Connection conn;
   conn.Open(ConnectionString(app_.g), "", "", -1);
-  if (Confirm(app_, "Are you sure you want to delete")) {
+  if (Confirm(app_, "Are you sure you want to delete") && mSublabIndex) {
     bool deleted = false;
     if (!TryWrite(app_, "The sublab was not deleted, nor its instructions and commands.",
-                  [&] { deleted = DeleteSublab(conn, mSublabIndex); })) {
+                  [&] { deleted = DeleteSublab(conn, *mSublabIndex); })) {
       return;
     }
     if (deleted) {
@@ -84,6 +85,7 @@ void Form24::Command3_Click() {
           "delete ");
     }
   }
+  mSublabIndex.reset();
   Combo1.Clear();
   Combo1.Text.clear();
   FillSublabs(conn);

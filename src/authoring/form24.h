@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "platform/db/db.h"
 #include "platform/forms/forms.h"
@@ -29,12 +30,13 @@ class Form24 : public forms::Form {
 
  private:
   void Combo1_Click();
-  // Asks, deletes, then starts over with a fresh list of sublabs, whatever the answer.
+  // Asks, deletes the chosen sublab, if any, then starts over with a fresh list of sublabs and
+  // no choice, whatever the answer.
   void Command3_Click();
   void FillSublabs(db::Connection& conn);
 
   App& app_;
-  int16_t mSublabIndex = 0;  // the sublab chosen in Combo1 on this visit; 0 until one is
+  std::optional<int16_t> mSublabIndex;  // the sublab shown, chosen in Combo1; none when empty
 };
 
 }  // namespace rd

@@ -1,6 +1,8 @@
 #include "authoring/form29.h"
 
+#include <algorithm>
 #include <initializer_list>
+#include <optional>
 
 #include "authoring/content_reads.h"
 #include "authoring/content_writes.h"
@@ -56,6 +58,8 @@ Form29::Form29(App& app) : Form(app.ui, "Form29", "Instruction"), app_(app) {
 
 void Form29::Form_Load() {
   const Module1& g = app_.g;
+  mSublabIndex.reset();
+  mSublabName.clear();
   Text1.SetText(" ");
   db::Connection conn;
   conn.Open(ConnectionString(g), "", "", -1);
@@ -67,12 +71,23 @@ void Form29::Form_Load() {
   } else if (g.gAddInstructionMode) {
     Label1.Visible = false;
     Label2.Visible = false;
-    if (!mSublabName.empty()) Combo1.Text = mSublabName;
   }
   ShowLogo(Picture1, app_.ui);
   for (const char* device : {"R1", "R2", "R3", "S1", "S2", "S", "WS11", "WS12"}) {
     Combo2.AddItem(device);
   }
+}
+
+void Form29::NextStep(forms::Form& commandEntry) {
+  const std::optional<int16_t> index = mSublabIndex;
+  const std::string name = mSublabName;
+  MoveTo(commandEntry, *this);
+  const auto listed = std::find(Combo1.Items.begin(), Combo1.Items.end(), name);
+  if (!index || listed == Combo1.Items.end()) return;
+  mSublabIndex = index;
+  mSublabName = name;
+  Combo1.ListIndex = static_cast<int>(listed - Combo1.Items.begin());
+  Combo1.Text = name;
 }
 
 void Form29::Combo1_Click() {
@@ -95,15 +110,25 @@ void Form29::Command1_Click() {
     return;
   }
   Module1& g = app_.g;
-  const int16_t sublab = g.gAddSublabFlow ? g.gNewSublabIndex : mSublabIndex;
-  db::Connection conn;
-  conn.Open(ConnectionString(g), "", "", -1);
-  int16_t added = 0;
-  if (!TryWrite(app_, "The instruction was not added.",
-                [&] { added = AddInstruction(conn, Text1.Text(), Combo2.Text, sublab); })) {
+  const std::optional<int16_t> sublab =
+      g.gAddSublabFlow ? std::optional<int16_t>(g.gNewSublabIndex) : mSublabIndex;
+  if (!sublab) {
+    app_.ui.MsgBox("please select the sublab");
     return;
   }
-  g.gNewInstructionIndex = added;
+  db::Connection conn;
+  conn.Open(ConnectionString(g), "", "", -1);
+  std::optional<int16_t> added;
+  if (!TryWrite(app_, "The instruction was not added.",
+                [&] { added = AddInstruction(conn, Text1.Text(), Combo2.Text, *sublab); })) {
+    return;
+  }
+  if (!added) {
+    app_.ui.MsgBox("The instruction was not added: its sublab no longer exists.",
+                   services::vbExclamation);
+    return;
+  }
+  g.gNewInstructionIndex = *added;
   MoveTo(*this, app_.Window<Form20>());
 }
 

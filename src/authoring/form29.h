@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/forms/forms.h"
@@ -16,9 +17,11 @@ class Form29 : public forms::Form {
   explicit Form29(App& app);
 
   // In the add-sublab flow the window names the new sublab and offers no choice; in the
-  // "AddInstuction" task it offers the sublabs, showing the one chosen before, if any, since
-  // further steps go to that one.
+  // "AddInstuction" task it offers the sublabs, none of them chosen.
   void Form_Load() override;
+  // Opens again in place of the command entry, for the next step of the same task: the sublab
+  // chosen before stays chosen and shown, unless it is no longer listed.
+  void NextStep(forms::Form& commandEntry);
 
   forms::Label Label3{*this, "Label3"};
   forms::ComboBox Combo1{*this, "Combo1"};
@@ -36,12 +39,12 @@ class Form29 : public forms::Form {
  private:
   void Combo1_Click();
   // Stores the step (any text but the single blank of the load or nothing, on a device other
-  // than the prompt "Devices") and opens the command entry for it.
+  // than the prompt "Devices", under a sublab that exists) and opens the command entry for it.
   void Command1_Click();
 
   App& app_;
-  int16_t mSublabIndex = 0;  // the sublab last chosen in Combo1; 0 until one is
-  std::string mSublabName;   // its name, shown again when the window reopens
+  std::optional<int16_t> mSublabIndex;  // the sublab chosen in Combo1 in this task, if any
+  std::string mSublabName;              // its name, shown again for the task's next step
 };
 
 }  // namespace rd

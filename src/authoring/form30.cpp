@@ -45,12 +45,13 @@ Form30::Form30(App& app)
 
 void Form30::Form_Load() {
   const Module1& g = app_.g;
+  mInstructionIndex = g.gSelectedInstructionIndex;
   db::Connection conn;
   conn.Open(ConnectionString(g), "", "", -1);
-  if (const std::optional<std::string> text = InstructionText(conn, g.gSelectedInstructionIndex)) {
+  if (const std::optional<std::string> text = InstructionText(conn, mInstructionIndex)) {
     Text1.SetText(*text);
   }
-  ShowListing(MSFlexGrid1, CommandsFormat(26), CommandsOf(conn, g.gSelectedInstructionIndex));
+  ShowListing(MSFlexGrid1, CommandsFormat(26), CommandsOf(conn, mInstructionIndex));
   if (g.gModifyInstructionMode) {
     Command3.Visible = false;
     Label3.Caption = "Modified";
@@ -63,11 +64,10 @@ void Form30::Form_Load() {
 }
 
 void Form30::Command1_Click() {
-  const int16_t step = app_.g.gSelectedInstructionIndex;
   db::Connection conn;
   conn.Open(ConnectionString(app_.g), "", "", -1);
   if (!TryWrite(app_, "The instruction was not modified.",
-                [&] { ChangeInstruction(conn, step, Text1.Text()); })) {
+                [&] { ChangeInstruction(conn, mInstructionIndex, Text1.Text()); })) {
     return;
   }
   Text1.SetText(" ");
@@ -84,7 +84,7 @@ void Form30::Command3_Click() {
     conn.Open(ConnectionString(app_.g), "", "", -1);
     bool deleted = false;
     if (!TryWrite(app_, "The instruction was not deleted, nor its commands.",
-                  [&] { deleted = DeleteInstruction(conn, app_.g.gSelectedInstructionIndex); })) {
+                  [&] { deleted = DeleteInstruction(conn, mInstructionIndex); })) {
       return;
     }
     if (deleted) app_.ui.MsgBox("record deleted succussfully");

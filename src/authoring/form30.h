@@ -3,6 +3,8 @@
 // ("DeleteInstruction").
 #pragma once
 
+#include <cstdint>
+
 #include "platform/forms/forms.h"
 #include "shell/app.h"
 
@@ -12,6 +14,7 @@ class Form30 : public forms::Form {
  public:
   explicit Form30(App& app);
 
+  // Shows the step picked in the choice screen; the window's buttons act on that step.
   void Form_Load() override;
 
   forms::Label Label1{*this, "Label1"};
@@ -31,6 +34,7 @@ class Form30 : public forms::Form {
   void Command3_Click();
 
   App& app_;
+  int16_t mInstructionIndex = 0;  // the step shown, fixed when the window opens
 };
 
 }  // namespace rd

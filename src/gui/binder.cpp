@@ -1,6 +1,7 @@
 #include "gui/binder.h"
 
 #include <QCoreApplication>
+#include <utility>
 
 namespace rd::gui {
 
@@ -49,6 +50,7 @@ void Binder::SyncWindows() {
       it->second->hide();
       it->second->deleteLater();
       windows_.erase(it);
+      shows_.erase(form);
       continue;
     }
     if (it == windows_.end()) {
@@ -57,7 +59,8 @@ void Binder::SyncWindows() {
     }
     FormWindow* window = it->second;
     window->Sync();
-    if (form->Visible() && !window->isVisible()) {
+    const bool shownAgain = std::exchange(shows_[form], form->ShowCount()) != form->ShowCount();
+    if (form->Visible() && (!window->isVisible() || shownAgain)) {
       window->show();
       window->raise();
       window->activateWindow();

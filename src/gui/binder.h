@@ -1,12 +1,14 @@
 // Binds the forms runtime to Qt: one window per shown form, made when the form becomes visible,
-// hidden when it is hidden and destroyed when it is unloaded; after every runtime event every
-// shown window is brought in step, the Qt focus follows the runtime's, and one clock drives the
-// runtime's timers. When the last form is unloaded the program ends.
+// brought to the front whenever it is shown (again), hidden when it is hidden and destroyed when
+// it is unloaded; after every runtime event every shown window is brought in step, the Qt focus
+// follows the runtime's, and one clock drives the runtime's timers. When the last form is
+// unloaded the program ends.
 #pragma once
 
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <string>
@@ -49,6 +51,7 @@ class Binder : public QObject, public forms::Observer {
   forms::Runtime& rt_;
   EventGate gate_;
   std::map<const forms::Form*, FormWindow*> windows_;  // owned
+  std::map<const forms::Form*, uint64_t> shows_;       // each form's ShowCount at the last sync
   forms::Control* shownFocus_ = nullptr;
   bool anyLoaded_ = false;
   QTimer clock_;

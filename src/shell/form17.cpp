@@ -28,8 +28,9 @@ Form17::Form17(App& app) : Form(app.ui, "Form17", "Router SImulator"), app_(app)
     items->Click = [this, items](int index) { OpenLabExercise(*items, index); };
   }
   mnuadmin.Click = [this] {
-    destinations_.login->Load();
-    destinations_.login->Show();
+    forms::Form& administrator = destinations_.administrator();
+    administrator.Load();
+    administrator.Show();
   };
   for (forms::Menu* item : {&mnucont, &mnudisc, &mnuabout}) {
     item->Click = [this] { app_.ui.SendKeys("{F1}"); };

@@ -2,6 +2,8 @@
 // labs, the administrator login and the help.
 #pragma once
 
+#include <functional>
+
 #include "platform/db/db.h"
 #include "platform/forms/forms.h"
 #include "shell/app.h"
@@ -20,11 +22,11 @@ class Form17 : public forms::Form {
   void Form_Load() override;
 
   // The windows the main window opens live in the subsystems above it; the composition root
-  // names them once: the router simulator, the lab window and the administrator login.
+  // names them once: the router simulator, the lab window and the administrator area's way in.
   struct Destinations {
     forms::Form* terminal = nullptr;
     forms::Form* lab = nullptr;
-    forms::Form* login = nullptr;
+    std::function<forms::Form&()> administrator;  // the window "&Administrator" brings up
   };
   void SetDestinations(const Destinations& destinations) { destinations_ = destinations; }
 

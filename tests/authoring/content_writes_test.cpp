@@ -79,6 +79,19 @@ TEST_F(ContentWritesTest, AnEmptyTableStartsAtOneAndAFullRangeRefusesWithNothing
   EXPECT_EQ(Rows("instructions"), (std::vector<std::string>{"32767|Last|1|||R1"}));
 }
 
+// A step or a command hangs on the row its key names: a key that no row has (0, or that of a
+// deleted row) takes nothing.
+TEST_F(ContentWritesTest, ARowUnderAKeyNoRowHasIsRefusedWithNothingWritten) {
+  Build(kTwoExercises);
+  ASSERT_TRUE(DeleteSublab(conn_, 5));
+  const std::vector<std::string> left = AllRows();
+  EXPECT_EQ(AddInstruction(conn_, "Enter privileged mode", "R1", 5), std::nullopt);
+  EXPECT_EQ(AddInstruction(conn_, "Enter privileged mode", "R1", 0), std::nullopt);
+  EXPECT_EQ(AddCommand(conn_, {"enable", "nill", ">", "#"}, 7), std::nullopt);
+  EXPECT_EQ(AddCommand(conn_, {"enable", "nill", ">", "#"}, 0), std::nullopt);
+  EXPECT_EQ(AllRows(), left);
+}
+
 TEST_F(ContentWritesTest, ATakenNameIsRefusedOnlyInTheSameLetterCase) {
   Build(kTwoExercises);
   EXPECT_EQ(AddSublab(conn_, {"Static Routes", 1, "", "", "", ""}), std::nullopt);

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTableWidget>
+#include <QTest>
 #include <filesystem>
 #include <memory>
 
@@ -75,6 +76,21 @@ TEST_F(AdminWindows, AChoiceScreenTableHoldsEveryListedRow) {
   ASSERT_EQ(table->rowCount(), 31);
   EXPECT_EQ(table->item(0, 0)->text(), QString("index"));
   EXPECT_EQ(table->item(30, 1)->text(), QString("Step 30"));
+}
+
+// The main window stays usable behind the administrator windows: entering the area again
+// brings its open window to the front rather than a second login.
+TEST_F(AdminWindows, EnteringTheAreaAgainBringsItsOpenWindowToTheFront) {
+  App& app = host_->app();
+  FormWindow* main = binder_->WindowOf("Form17");
+  FormWindow* home = binder_->WindowOf("Form6");
+  ASSERT_NE(main, nullptr);
+  ASSERT_NE(home, nullptr);
+  main->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+  ui().ChooseMenu(app.Window<Form17>().mnuadmin);
+  EXPECT_FALSE(app.Window<Form4>().IsLoaded());
+  EXPECT_TRUE(QTest::qWaitForWindowActive(home));
 }
 
 }  // namespace

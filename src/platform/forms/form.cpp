@@ -80,6 +80,7 @@ void Form::Show() {
     Load();
     if (!loaded_) return;  // Form_Load unloaded the form again
     visible_ = true;
+    ++shows_;
     rt_.FormActivated(*this);
   });
 }

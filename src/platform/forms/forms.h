@@ -455,6 +455,9 @@ class Form {
   // focus, the focus goes to the control that had it when the form was last active, or else to
   // its first tab stop. Form_Activate runs when the form was not the active one.
   void Show();
+  // How often Show has made the form visible and active; the Qt binder brings the window to the
+  // front whenever this grows, also when it was visible already.
+  uint64_t ShowCount() const { return shows_; }
   void Hide();  // the focus goes back to the form that was active before
   // No-op when not loaded; the program ends when no form is loaded. Unless Form_Unload cancels,
   // the caption and every control return to their design values.
@@ -489,6 +492,7 @@ class Form {
   std::string name_;
   bool loaded_ = false;
   bool visible_ = false;
+  uint64_t shows_ = 0;
   std::vector<Control*> controls_;
   std::vector<MenuArray*> menuArrays_;
   bool designed_ = false;  // FinishDesign ran: Unload may restore design values
