@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake ninja-build pkg-config libsqlite3-dev qt6-base-dev
-          libgl-dev libgtest-dev libgmock-dev libbenchmark-dev)
+          libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

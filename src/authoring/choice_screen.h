@@ -17,7 +17,7 @@ class ChoiceScreen : public forms::Form {
   ChoiceScreen(App& app, const std::string& name, const std::string& caption);
 
   forms::ComboBox Combo1{*this, "Combo1"};
-  forms::Grid MSFlexGrid1{*this, "MSFlexGrid1", 2, 2};
+  forms::Grid MSFlexGrid1{*this, "MSFlexGrid1", 25, 2};  // a heading and 24 data rows
   forms::TextBox Text1{*this, "Text1"};
   forms::CommandButton Command1{*this, "Command1"};
   forms::CommandButton Command2{*this, "Command2"};

@@ -27,6 +27,7 @@ Form20::Form20(App& app) : Form(app.ui, "Form20", "commands entering interface")
   Label1.Caption = "(Optional)";
   Label1.Place(24, 118, 100, 20);
   Text2.Place(170, 96, 360, 160);
+  Text2.ScrollBars = forms::Bars::Vertical;
   Label4.Caption = "Command Prompt";
   Label4.Place(24, 276, 140, 24);
   Text3.Place(170, 276, 200, 24);

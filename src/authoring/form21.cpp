@@ -49,6 +49,7 @@ Form21::Form21(App& app) : Form(app.ui, "Form21", "sublabs entering interface"),
   Label9.Caption = "(Optional)";
   Label9.Place(24, 324, 100, 20);
   Text5.Place(270, 312, 300, 140);
+  Text5.ScrollBars = forms::Bars::Vertical;
   Command1.Caption = "&Add";
   Command1.Place(270, 480, 96, 32);
   Command2.Caption = "&Back";

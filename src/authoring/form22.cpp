@@ -27,6 +27,7 @@ Form22::Form22(App& app) : Form(app.ui, "Form22", "command modify/delete"), app_
   Label2.Caption = "Response";
   Label2.Place(24, 124, 140, 24);
   Text2.Place(170, 124, 360, 160);
+  Text2.ScrollBars = forms::Bars::Both;  // long response lines scroll sideways
   Label3.Caption = "CommandPrompt";
   Label3.Place(24, 304, 140, 24);
   Text3.Place(170, 304, 200, 24);

@@ -22,7 +22,7 @@ class Form24 : public forms::Form {
   forms::Label Label3{*this, "Label3"};
   forms::TextBox Text1{*this, "Text1"};
   forms::Label Label1{*this, "Label1"};
-  forms::Grid MSFlexGrid1{*this, "MSFlexGrid1", 2, 5};
+  forms::Grid MSFlexGrid1{*this, "MSFlexGrid1", 25, 5};  // a heading and 24 data rows
   forms::Label Label6{*this, "Label6"};
   forms::CommandButton Command3{*this, "Command3"};
   forms::CommandButton Command2{*this, "Command2"};

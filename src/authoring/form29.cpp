@@ -35,6 +35,7 @@ Form29::Form29(App& app) : Form(app.ui, "Form29", "Instruction"), app_(app) {
   Label5.Caption = hint;
   Label5.Place(24, 340, 560, 24);
   Text1.Place(24, 124, 480, 160);
+  Text1.ScrollBars = forms::Bars::Vertical;
   Combo2.Text = kNoDevice;
   Combo2.Editable = true;
   Combo2.Place(24, 300, 160, 24);

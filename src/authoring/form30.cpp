@@ -21,6 +21,7 @@ Form30::Form30(App& app)
   Label1.Place(24, 16, 150, 24);
   Label3.Place(180, 16, 120, 24);
   Text1.Place(24, 48, 560, 120);
+  Text1.ScrollBars = forms::Bars::Vertical;
   Text1.TabIndex = 0;
   Label2.Caption = "Commands corresponding to the above Instruction";
   Label2.Place(24, 184, 480, 24);

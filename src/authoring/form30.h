@@ -21,7 +21,7 @@ class Form30 : public forms::Form {
   forms::Label Label3{*this, "Label3"};
   forms::TextBox Text1{*this, "Text1", true};
   forms::Label Label2{*this, "Label2"};
-  forms::Grid MSFlexGrid1{*this, "MSFlexGrid1", 2, 5};
+  forms::Grid MSFlexGrid1{*this, "MSFlexGrid1", 20, 5};  // a heading and 19 data rows
   forms::CommandButton Command1{*this, "Command1"};
   forms::CommandButton Command3{*this, "Command3"};
   forms::CommandButton Command2{*this, "Command2"};

@@ -3,11 +3,6 @@
 #include <algorithm>
 
 namespace rd {
-namespace {
-
-constexpr int kEmptyRows = 2;  // the heading and one empty data row
-
-}  // namespace
 
 std::string InstructionsFormat() { return "<index|<Instruction" + std::string(141, ' '); }
 
@@ -19,7 +14,7 @@ std::string CommandsFormat(int commandWidth) {
 int16_t ShowListing(forms::Grid& grid, const std::string& format,
                     const std::vector<ListingRow>& rows) {
   grid.Clear();
-  grid.SetRows(std::max(kEmptyRows, static_cast<int>(rows.size()) + 1));
+  grid.SetRows(std::max(grid.DesignRows(), static_cast<int>(rows.size()) + 1));
   grid.SetFormatString(format);
   int16_t next = 1;
   for (const ListingRow& row : rows) {
@@ -33,7 +28,7 @@ int16_t ShowListing(forms::Grid& grid, const std::string& format,
 
 void ClearListing(forms::Grid& grid) {
   grid.Clear();
-  grid.SetRows(kEmptyRows);
+  grid.SetRows(grid.DesignRows());
 }
 
 }  // namespace rd

@@ -1,6 +1,7 @@
 // The listings of the authoring windows: a grid whose heading row comes from a format string
-// and whose data rows, from row 1, hold the listed rows. The grid grows with the listing, so
-// every listed row is shown and can be picked.
+// and whose data rows, from row 1, hold the listed rows. The grid keeps the rows its design
+// gives it and grows beyond them with a longer listing, so every listed row is shown and can be
+// picked.
 #pragma once
 
 #include <cstdint>
@@ -18,11 +19,12 @@ std::string InstructionsFormat();
 // response prompt; `commandWidth` blanks widen the command column.
 std::string CommandsFormat(int commandWidth);
 
-// Clears the grid, sets the headings of `format` and writes `rows` from row 1 on, the grid
-// sized to hold them. Returns the next free row: the number of rows listed, plus one.
+// Clears the grid, sets the headings of `format` and writes `rows` from row 1 on; the grid has
+// its design rows or, for a longer listing, as many as hold it. Returns the next free row: the
+// number of rows listed, plus one.
 int16_t ShowListing(forms::Grid& grid, const std::string& format,
                     const std::vector<ListingRow>& rows);
-// Empties the grid, headings included, down to one empty data row.
+// Empties the grid, headings included, back to its design rows.
 void ClearListing(forms::Grid& grid);
 
 }  // namespace rd

@@ -1,11 +1,14 @@
 #include "gui/binder.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <utility>
+
+#include "gui/appearance.h"
 
 namespace rd::gui {
 
 Binder::Binder(forms::Runtime& rt) : rt_(rt), gate_(rt) {
+  InstallFontSubstitutes();
   onAllUnloaded = [] { QCoreApplication::exit(0); };
   rt_.AddObserver(this);
   QObject::connect(&clock_, &QTimer::timeout, this, [this] { OnClock(); });
@@ -41,7 +44,22 @@ ControlView* Binder::ViewOf(const forms::Control& control) const {
   return it == windows_.end() ? nullptr : it->second->ViewOf(&control);
 }
 
+// A window that opens is placed over the window the user was in: the one holding the focus as
+// last shown, or else Qt's active window.
+QWidget* Binder::Opener() const {
+  if (shownFocus_ != nullptr) {
+    const auto it = windows_.find(&shownFocus_->Parent());
+    if (it != windows_.end() && it->second->isVisible()) return it->second;
+  }
+  QWidget* active = QApplication::activeWindow();
+  for (const auto& [form, window] : windows_) {
+    if (window == active && window->isVisible()) return window;
+  }
+  return nullptr;
+}
+
 void Binder::SyncWindows() {
+  QWidget* opener = Opener();  // before any window of this event is hidden
   for (forms::Form* form : rt_.Forms()) {
     auto it = windows_.find(form);
     if (!form->IsLoaded()) {
@@ -53,12 +71,15 @@ void Binder::SyncWindows() {
       shows_.erase(form);
       continue;
     }
+    bool opening = false;
     if (it == windows_.end()) {
       if (!form->Visible()) continue;
       it = windows_.emplace(form, new FormWindow(*form, gate_)).first;
+      opening = true;
     }
     FormWindow* window = it->second;
     window->Sync();
+    if (opening) window->PlaceForOpening(opener);
     const bool shownAgain = std::exchange(shows_[form], form->ShowCount()) != form->ShowCount();
     if (form->Visible() && (!window->isVisible() || shownAgain)) {
       window->show();

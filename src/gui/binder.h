@@ -1,8 +1,9 @@
-// Binds the forms runtime to Qt: one window per shown form, made when the form becomes visible,
-// brought to the front whenever it is shown (again), hidden when it is hidden and destroyed when
-// it is unloaded; after every runtime event every shown window is brought in step, the Qt focus
-// follows the runtime's, and one clock drives the runtime's timers. When the last form is
-// unloaded the program ends.
+// Binds the forms runtime to Qt: one window per shown form, made when the form becomes visible
+// (and opened inside the screen, over the window the user was in), brought to the front whenever
+// it is shown (again), hidden when it is hidden and destroyed when it is unloaded; after every
+// runtime event every shown window is brought in step, the Qt focus follows the runtime's, and
+// one clock drives the runtime's timers. The design's font names resolve to their installed
+// substitutes. When the last form is unloaded the program ends.
 #pragma once
 
 #include <QElapsedTimer>
@@ -43,6 +44,7 @@ class Binder : public QObject, public forms::Observer {
   static constexpr int kClockMs = 50;  // period of the clock while a timer runs
 
  private:
+  QWidget* Opener() const;
   void SyncWindows();
   void SyncFocus();
   void SyncClock();

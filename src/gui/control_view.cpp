@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 
 #include "gui/key_translate.h"
+#include "gui/line_view.h"
 #include "gui/list_views.h"
 #include "gui/simple_views.h"
 #include "gui/text_view.h"
@@ -20,6 +21,7 @@ ControlView::~ControlView() {
 void ControlView::Attach(QWidget* w) {
   widget_ = w;
   w->installEventFilter(this);
+  look_.Attach(w);
 }
 
 QRect AnchoredGeometry(const forms::Control& control, QSize extra) {
@@ -38,12 +40,14 @@ QRect AnchoredGeometry(const forms::Control& control, QSize extra) {
 
 void ControlView::Sync(QSize extra) {
   if (!widget_) return;
-  const QRect geometry = AnchoredGeometry(control_, extra);
+  extra_ = extra;
+  const QRect geometry = WidgetGeometry(AnchoredGeometry(control_, extra));
   if (first_ || geometry != geometry_) widget_->setGeometry(geometry);
   if (first_ || control_.Visible != visible_) widget_->setVisible(control_.Visible);
   if (first_ || control_.Enabled != enabled_) widget_->setEnabled(control_.Enabled);
   const QString tip = QString::fromStdString(control_.ToolTipText);
   if (widget_->toolTip() != tip) widget_->setToolTip(tip);
+  look_.Sync(control_);
   geometry_ = geometry;
   visible_ = control_.Visible;
   enabled_ = control_.Enabled;
@@ -107,6 +111,8 @@ std::unique_ptr<ControlView> MakeControlView(forms::Control& control, QWidget* c
       return std::make_unique<PictureView>(static_cast<forms::PictureBox&>(control), canvas, gate);
     case forms::ControlKind::WebBrowser:
       return std::make_unique<BrowserView>(static_cast<forms::WebBrowser&>(control), canvas, gate);
+    case forms::ControlKind::Line:
+      return std::make_unique<LineView>(static_cast<forms::Line&>(control), canvas, gate);
     case forms::ControlKind::Menu:
     case forms::ControlKind::Timer:
       return nullptr;

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "gui/appearance.h"
 #include "gui/event_gate.h"
 #include "platform/forms/forms.h"
 
@@ -23,13 +24,18 @@ class ControlView : public QObject {
 
   // Brings the widget in step with the control: position (its design position, moved and
   // stretched by its anchors over the `extra` size by which the window exceeds its design
-  // size), visibility, enabled state, then what the kind shows (SyncContent).
+  // size), visibility, enabled state, font and colours, then what the kind shows
+  // (SyncContent).
   void Sync(QSize extra);
 
  protected:
   // Takes w (a child of the form's canvas) as this view's widget and watches its focus.
   void Attach(QWidget* w);
   virtual void SyncContent() = 0;
+  // The widget's rectangle for the control's anchored one; the same by default.
+  virtual QRect WidgetGeometry(const QRect& anchored) const { return anchored; }
+  // The extra size of the last Sync.
+  QSize Extra() const { return extra_; }
   EventGate& gate() const { return gate_; }
   forms::Runtime& runtime() const { return gate_.runtime(); }
   // Focus the user gives a widget (Tab, a click) moves the runtime's focus too.
@@ -39,7 +45,9 @@ class ControlView : public QObject {
   forms::Control& control_;
   EventGate& gate_;
   QPointer<QWidget> widget_;
+  Look look_;
   QRect geometry_;
+  QSize extra_;
   bool visible_ = false;
   bool enabled_ = false;
   bool first_ = true;

@@ -1,17 +1,35 @@
 #include "gui/form_window.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <algorithm>
 
 #include "gui/key_translate.h"
 #include "gui/qt_text.h"
+#include "gui/window_placement.h"
 
 namespace rd::gui {
 
+// Holds the canvas: as large as the window leaves it, never smaller than the design size (it
+// scrolls then). It takes no focus and leaves every key to the window's key preview.
+class FormWindow::Scroller : public QScrollArea {
+ public:
+  explicit Scroller(QWidget* parent) : QScrollArea(parent) {
+    setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::NoFocus);
+    setWidgetResizable(true);
+  }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override { event->ignore(); }
+};
+
 FormWindow::FormWindow(forms::Form& form, EventGate& gate)
-    : form_(form), gate_(gate), canvas_(new QWidget(this)) {
-  setCentralWidget(canvas_);
+    : form_(form), gate_(gate), canvas_(new QWidget), scroller_(new Scroller(this)) {
+  scroller_->setWidget(canvas_);
+  setCentralWidget(scroller_);
   canvas_->installEventFilter(this);
   setAttribute(Qt::WA_DeleteOnClose, false);
   menus_ = std::make_unique<MenuBarView>(form_, *menuBar(), gate_);
@@ -73,8 +91,26 @@ void FormWindow::SyncSize() {
   if (size == size_) return;
   size_ = size;
   canvas_->setMinimumSize(size);
-  resize(size.width(),
-         size.height() + (menuBar()->isVisibleTo(this) ? menuBar()->sizeHint().height() : 0));
+  scroller_->setMinimumSize(size.boundedTo(room_));
+  resize(size.boundedTo(room_) + QSize(0, MenuHeight()));
+}
+
+int FormWindow::MenuHeight() const {
+  return menuBar()->isVisibleTo(this) ? menuBar()->sizeHint().height() : 0;
+}
+
+void FormWindow::PlaceForOpening(const QWidget* opener) {
+  QScreen* screen = opener != nullptr ? opener->screen() : QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  const QRect available = screen->availableGeometry();
+  const QMargins frame = FrameMargins(opener);
+  room_ = (available.size().shrunkBy(frame) - QSize(0, MenuHeight())).expandedTo(QSize(1, 1));
+  scroller_->setMinimumSize(size_.boundedTo(room_));
+  const QSize wanted = (size_ + QSize(0, MenuHeight())).grownBy(frame);
+  const QRect placed =
+      OpeningFrame(wanted, opener != nullptr ? opener->frameGeometry() : available, available);
+  resize(placed.size().shrunkBy(frame));
+  move(placed.topLeft());
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

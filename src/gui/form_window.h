@@ -1,9 +1,11 @@
 // The Qt window of one form: its controls at their design positions on a canvas, its menus in
 // the menu bar. Closing the window asks the runtime to unload the form; whether the window then
-// goes is the binder's decision (Form_Unload may cancel).
+// goes is the binder's decision (Form_Unload may cancel). The window opens inside the screen;
+// on a screen too small for its design size the canvas scrolls.
 #pragma once
 
 #include <QMainWindow>
+#include <QScrollArea>
 #include <map>
 #include <memory>
 #include <vector>
@@ -25,6 +27,10 @@ class FormWindow : public QMainWindow {
   // and menus in step with the form. The window is never smaller than the form's design size;
   // enlarged, it moves and stretches the controls by their anchors.
   void Sync();
+  // Sizes and moves the window, not yet shown, to open inside the available area of the screen
+  // of `opener` (the window the user was in; nullptr for none): centred on it, or else on the
+  // screen. A design size larger than that area is cut down to it, and the canvas scrolls.
+  void PlaceForOpening(const QWidget* opener);
   ControlView* ViewOf(const forms::Control* control) const;
   const MenuBarView& menus() const { return *menus_; }
 
@@ -41,15 +47,19 @@ class FormWindow : public QMainWindow {
   void SyncViews();
   // How much larger than the design size the canvas is shown.
   QSize Extra() const;
+  int MenuHeight() const;
 
+  class Scroller;
   forms::Form& form_;
   EventGate& gate_;
   QWidget* canvas_;
+  Scroller* scroller_;
   std::unique_ptr<MenuBarView> menus_;
   std::vector<forms::Control*> known_;  // the form's controls when the views were last made
   std::map<const forms::Control*, std::unique_ptr<ControlView>> views_;
   std::string caption_;
   QSize size_;
+  QSize room_{QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};  // the most the screen leaves for the canvas
 };
 
 }  // namespace rd::gui

@@ -50,7 +50,22 @@ TextView::TextView(forms::TextBox& box, QWidget* canvas, EventGate& gate)
   Attach(w);
 }
 
+// A bar the box lists is always shown; without a horizontal bar the lines wrap at the box's
+// width, and a vertical bar the box does not list still comes when the text is longer than the
+// box, so that no text is out of reach.
+void TextView::SyncScrollBars() {
+  if (!multi_ || (!first_ && box_.ScrollBars == scrollBars_)) return;
+  scrollBars_ = box_.ScrollBars;
+  const bool horizontal =
+      scrollBars_ == forms::Bars::Horizontal || scrollBars_ == forms::Bars::Both;
+  const bool vertical = scrollBars_ == forms::Bars::Vertical || scrollBars_ == forms::Bars::Both;
+  multi_->setLineWrapMode(horizontal ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+  multi_->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  multi_->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+}
+
 void TextView::SyncContent() {
+  SyncScrollBars();
   if (single_) {
     const QLineEdit::EchoMode echo =
         box_.PasswordChar.empty() ? QLineEdit::Normal : QLineEdit::Password;

@@ -1,7 +1,8 @@
 // A text box: QPlainTextEdit when multi-line (the consoles), QLineEdit otherwise. The widget
 // never edits itself: every key and mouse click goes to the runtime, and the text and caret are
 // redrawn from the box. A multi-line box redraws through a TextMirror, so a growing transcript
-// costs only its new tail.
+// costs only its new tail, and shows the scroll bars it lists (with a horizontal one its lines
+// do not wrap).
 #pragma once
 
 #include <QLineEdit>
@@ -27,6 +28,7 @@ class TextView : public ControlView {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void SyncScrollBars();
   void SyncText();
   void SyncCaret();
   int ByteOffsetAt(QPoint pos) const;  // of a point of the widget's text area
@@ -42,6 +44,7 @@ class TextView : public ControlView {
   uint64_t revision_ = 0;
   int selStart_ = -1;
   int selLength_ = -1;
+  forms::Bars scrollBars_ = forms::Bars::None;
   bool first_ = true;
 };
 

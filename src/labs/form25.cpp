@@ -1,5 +1,7 @@
 #include "labs/form25.h"
 
+#include <initializer_list>
+
 #include "labs/form26.h"
 #include "labs/form27.h"
 #include "labs/form28.h"
@@ -34,6 +36,8 @@ void Form25::Design() {
   Label1.Caption = "Router Console";
   Label1.Place(16, 8, 300, 24);
   Text1.Place(16, 36, 720, 580);
+  Text1.ForeColor = forms::vbWhite;
+  Text1.BackColor = forms::vbWindowText;
   Text1.ToolTipText = "Please enter device commands one at time at the prompt.";
   constexpr const char* kStepsTip =
       "Given below are the step by step instruction for completion of this lab.";
@@ -41,11 +45,13 @@ void Form25::Design() {
   Label2.ToolTipText = kStepsTip;
   Label2.Place(756, 36, 260, 24);
   Text2.Place(756, 64, 428, 300);
+  Text2.ScrollBars = forms::Bars::Vertical;
   Text2.ToolTipText = "Lab Instruction";
   Label3.Caption = "Current Instruction:";
   Label3.ToolTipText = kStepsTip;
   Label3.Place(756, 376, 260, 24);
   Text3.Place(756, 404, 428, 120);
+  Text3.ScrollBars = forms::Bars::Vertical;
   Text3.ToolTipText = "Instruction to be executed";
   Label4.Caption = "Time remaining";
   Label4.Place(756, 548, 140, 24);
@@ -75,8 +81,19 @@ void Form25::Design() {
     b.button.ToolTipText = b.tip;
     b.button.Place(left, 636, 200, 40);
     b.button.TabIndex = tab++;
+    b.button.Anchor = forms::anchorLeft | forms::anchorBottom;
     left += 216;
   }
+  // In a window enlarged beyond its design size the console and the step list grow; the
+  // current step and the clock stay below the list, the logo at the right, the buttons below.
+  Text1.Anchor = forms::anchorAll;
+  Text2.Anchor = forms::anchorTop | forms::anchorRight | forms::anchorBottom;
+  for (forms::Control* c :
+       std::initializer_list<forms::Control*>{&Label3, &Text3, &Label4, &Label6}) {
+    c->Anchor = forms::anchorRight | forms::anchorBottom;
+  }
+  Label2.Anchor = forms::anchorTop | forms::anchorRight;
+  Picture1.Anchor = Label2.Anchor;
 }
 
 void Form25::ShowStepChange(const StepChange& change) {

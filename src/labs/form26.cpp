@@ -58,6 +58,8 @@ Form26::Form26(App& app) : Form(app.ui, "Form26", "Form26"), app_(app) {
   Command1.Caption = "&Close";
   Command1.ToolTipText = "Exit Answers.";
   Command1.Place(436, 436, 180, 36);
+  Line1.SetEnds(16, 42, 616, 42);
+  for (forms::Control* c : Controls()) c->Font = {"Arial", 10};
   Command3.Click = [this] { InstructionAnswer(); };
   Command2.Click = [this] { FullAnswer(); };
   Command1.Click = [this] { Unload(); };

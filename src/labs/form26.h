@@ -23,6 +23,7 @@ class Form26 : public forms::Form {
   forms::CommandButton Command3{*this, "Command3"};
   forms::CommandButton Command2{*this, "Command2"};
   forms::CommandButton Command1{*this, "Command1"};
+  forms::Line Line1{*this, "Line1"};
 
  private:
   void InstructionAnswer();

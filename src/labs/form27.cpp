@@ -28,6 +28,8 @@ Form27::Form27(App& app) : Form(app.ui, "Form27", "Form27"), app_(app) {
   Command1.Caption = "Select &&  Exit";
   Command1.ToolTipText = "Exit Network Diagram.";
   Command1.Place(556, 500, 140, 36);
+  Line1.SetEnds(16, 446, 696, 446);
+  for (forms::Control* c : Controls()) c->Font = {"Arial", 10};
   Command1.TabIndex = 1;
   Combo1.DropDown = [this] { Combo1_DropDown(); };
   Combo1.Click = [this] { Combo1_Click(); };

@@ -22,6 +22,7 @@ class Form27 : public forms::Form {
   forms::ComboBox Combo1{*this, "Combo1"};
   forms::CommandButton Command1{*this, "Command1"};
   forms::PictureBox Picture1{*this, "Picture1"};
+  forms::Line Line1{*this, "Line1"};
 
  private:
   void Combo1_DropDown();

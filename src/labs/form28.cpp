@@ -41,6 +41,9 @@ Form28::Form28(App& app) : Form(app.ui, "Form28", "Score"), app_(app) {
   Label5.Place(278, 100, 40, 28);
   Command1.Caption = "&Close";
   Command1.Place(320, 200, 120, 36);
+  Line1.SetEnds(16, 88, 464, 88);
+  for (forms::Control* c : Controls()) c->Font = {"Arial", 10};
+  Label1.Font = {"Arial", 14, true};
   Command1.Click = [this] { Unload(); };
   FinishDesign();
 }

@@ -22,6 +22,7 @@ class Form28 : public forms::Form {
   forms::Label Label5{*this, "Label5"};
   forms::CommandButton Command1{*this, "Command1"};
   forms::PictureBox Picture1{*this, "Picture1"};
+  forms::Line Line1{*this, "Line1"};
 
  private:
   App& app_;

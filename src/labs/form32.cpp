@@ -18,6 +18,9 @@ Form32::Form32(App& app) : Form(app.ui, "Form32", "Form32"), app_(app) {
   Command2.Place(16, 440, 140, 36);
   Command1.Caption = "&Close";
   Command1.Place(476, 440, 140, 36);
+  Label1.Font = {"Arial", 12, true};
+  Command2.Font = {"Arial", 10};
+  Command1.Font = Command2.Font;
   Command2.Click = [this] { Command2_Click(); };
   Command1.Click = [this] { Unload(); };
   FinishDesign();

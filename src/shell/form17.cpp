@@ -18,6 +18,8 @@ constexpr const char* kHelpStartPage = "help/quillonhelp1.html";
 Form17::Form17(App& app) : Form(app.ui, "Form17", "Router SImulator"), app_(app) {
   Width = 800;
   Height = 560;
+  Line1.SetEnds(16, 8, 784, 8);
+  Line1.Anchor = forms::anchorLeft | forms::anchorTop | forms::anchorRight;
   mnursim.Click = [this] {
     destinations_.terminal->Load();
     destinations_.terminal->Show();

@@ -58,6 +58,7 @@ class Form17 : public forms::Form {
   forms::Menu mnudisc{*this, "mnudisc", "&Disclaimer", &mnuhelp};
   forms::Menu mnuadmin{*this, "mnuadmin", "&Administrator", &mnuhelp};
   forms::Menu mnuabout{*this, "mnuabout", "&About", &mnuhelp};
+  forms::Line Line1{*this, "Line1"};
 
  private:
   void FillLabMenus(db::Connection& conn);

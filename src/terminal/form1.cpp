@@ -19,6 +19,7 @@ Form1::Form1(App& app) : Form(app.ui, "Form1", "Form1"), app_(app) {
   Picture2.Picture = kDiagramPicture;
   Picture2.Place(16, 16, 520, 400);
   Picture1.Place(560, 16, 140, 100);
+  Line1.SetEnds(16, 428, 704, 428);
   Label1.Caption = "Select the Device to Configure ";
   Label1.Place(16, 440, 240, 24);
   Combo1.Text = "Device list";

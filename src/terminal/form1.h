@@ -20,6 +20,7 @@ class Form1 : public forms::Form {
   forms::Label Label1{*this, "Label1"};
   forms::ComboBox Combo1{*this, "Combo1"};
   forms::CommandButton Command1{*this, "Command1"};
+  forms::Line Line1{*this, "Line1"};
 
  private:
   void Combo1_DropDown();

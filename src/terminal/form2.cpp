@@ -15,6 +15,8 @@ Form2::Form2(App& app) : Form(app.ui, "Form2", "Dorivo Zizizariz"), app_(app), g
   Label1.Place(16, 8, 200, 24);
   Text1.Place(16, 40, 600, 480);
   Text1.TabIndex = 0;
+  Text1.Font = {"Arial", 10};
+  Line1.SetEnds(16, 532, 784, 532);
   Picture1.Place(640, 8, 140, 100);
   Command1.Caption = "Supported Commands";
   Command3.Caption = "N/W Diagram";
@@ -39,6 +41,7 @@ Form2::Form2(App& app) : Form(app.ui, "Form2", "Dorivo Zizizariz"), app_(app), g
   // In a window enlarged beyond its design size the console grows; logo and buttons stay beside.
   Text1.Anchor = forms::anchorAll;
   Picture1.Anchor = forms::anchorTop | forms::anchorRight;
+  Line1.Anchor = forms::anchorLeft | forms::anchorRight | forms::anchorBottom;
   for (forms::CommandButton* button : {&Command1, &Command3, &Command4, &Command2}) {
     button->Anchor = Picture1.Anchor;
   }

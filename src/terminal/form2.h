@@ -43,6 +43,7 @@ class Form2 : public forms::Form {
   forms::CommandButton Command3{*this, "Command3"};
   forms::CommandButton Command4{*this, "Command4"};
   forms::CommandButton Command2{*this, "Command2"};
+  forms::Line Line1{*this, "Line1"};
   forms::Menu mnufile{*this, "mnufile", "&File", nullptr};
   forms::Menu mnuop{*this, "mnuop", "&Open Config File", &mnufile};
   forms::Menu mnusave{*this, "mnusave", "&Save Configuaration", &mnufile};

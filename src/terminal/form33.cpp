@@ -24,6 +24,7 @@ Form33::Form33(App& app) : Form(app.ui, "Form33", "Supported Commands"), app_(ap
   Height = 600;
   WebBrowser1.Place(16, 16, 600, 540);
   Picture1.Place(640, 16, 140, 100);
+  Line1.SetEnds(640, 128, 780, 128);
   Command1.Caption = "&Close";
   Command1.Place(640, 500, 120, 32);
   Command1.Click = [this] {

@@ -17,6 +17,7 @@ class Form33 : public forms::Form {
   forms::WebBrowser WebBrowser1{*this, "WebBrowser1"};
   forms::PictureBox Picture1{*this, "Picture1"};
   forms::CommandButton Command1{*this, "Command1"};
+  forms::Line Line1{*this, "Line1"};
 
  private:
   App& app_;

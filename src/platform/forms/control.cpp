@@ -13,7 +13,21 @@ Control::~Control() { parent_.RemoveControl(this); }
 void Control::SetFocus() { parent_.runtime().SetFocus(this); }
 
 Control::Common Control::SaveCommon() const {
-  return Common{Visible, Enabled, Left, Top, Width, Height, TabIndex, TabStop, ToolTipText, Anchor};
+  Common c;
+  c.Visible = Visible;
+  c.Enabled = Enabled;
+  c.Left = Left;
+  c.Top = Top;
+  c.Width = Width;
+  c.Height = Height;
+  c.TabIndex = TabIndex;
+  c.TabStop = TabStop;
+  c.ToolTipText = ToolTipText;
+  c.Anchor = Anchor;
+  c.Font = Font;
+  c.ForeColor = ForeColor;
+  c.BackColor = BackColor;
+  return c;
 }
 
 void Control::RestoreCommon(const Common& c) {
@@ -27,6 +41,9 @@ void Control::RestoreCommon(const Common& c) {
   TabStop = c.TabStop;
   ToolTipText = c.ToolTipText;
   Anchor = c.Anchor;
+  Font = c.Font;
+  ForeColor = c.ForeColor;
+  BackColor = c.BackColor;
 }
 
 bool CanFocus(const Control& c) {
@@ -45,6 +62,7 @@ bool CanFocus(const Control& c) {
     case ControlKind::PictureBox:
     case ControlKind::WebBrowser:
     case ControlKind::Frame:
+    case ControlKind::Line:
       return false;
   }
   return false;

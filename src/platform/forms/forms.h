@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/forms/appearance.h"
 #include "platform/services/services.h"
 
 namespace rd::forms {
@@ -91,6 +92,7 @@ enum class ControlKind {
   WebBrowser,
   CheckBox,
   Frame,
+  Line,
 };
 
 class Control {
@@ -121,6 +123,10 @@ class Control {
   // AnchorEdge bits: anchored left and right it grows with the window's width, right only it
   // moves with the right edge; likewise top and bottom. Left and top by default: it stays.
   int Anchor = anchorLeft | anchorTop;
+  // Look (appearance.h): the defaults leave the font and the colours to the front end.
+  FontSpec Font;
+  Color ForeColor;  // text
+  Color BackColor;  // background
 
   void SetFocus();  // makes this the focused control (GotFocus/LostFocus fire)
   std::function<void()> GotFocus;
@@ -139,6 +145,8 @@ class Control {
     bool TabStop;
     std::string ToolTipText;
     int Anchor;
+    FontSpec Font;
+    Color ForeColor, BackColor;
   };
   Common SaveCommon() const;
   void RestoreCommon(const Common& c);
@@ -165,8 +173,9 @@ class TextBox : public Control {
 
   bool Locked = false;
   bool MultiLine = false;
-  int MaxLength = 0;         // 0 = unlimited
-  std::string PasswordChar;  // "" or one character shown in place of each character
+  int MaxLength = 0;             // 0 = unlimited
+  std::string PasswordChar;      // "" or one character shown in place of each character
+  Bars ScrollBars = Bars::None;  // of a multi-line box (appearance.h)
 
   std::function<void(int16_t& keyCode, int16_t shift)> KeyDown;
   std::function<void(int32_t& keyAscii)> KeyPress;
@@ -343,13 +352,42 @@ class MenuArray {
   std::map<int, std::unique_ptr<Menu>> elements_;
 };
 
+// A line drawn on the window from (X1, Y1) to (X2, Y2), in the window's pixels: decoration, it
+// takes no focus and no events and has no text. Its design position (Left, Top, Width, Height)
+// is the rectangle its two ends span (a width or height of 0 for a level or upright line), which
+// the front end moves and stretches by the anchors like any control's.
+class Line : public Control {
+ public:
+  Line(Form& parent, std::string name);
+  // Sets the two ends, and the design position with them.
+  void SetEnds(int x1, int y1, int x2, int y2);
+  int X1() const { return x1_; }
+  int Y1() const { return y1_; }
+  int X2() const { return x2_; }
+  int Y2() const { return y2_; }
+  int BorderWidth = 1;               // pixels
+  Color BorderColor = vbWindowText;  // as the classic toolkit draws a line
+  void SaveDesign() override;
+  void RestoreDesign() override;
+
+ private:
+  int x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
+  struct Design {
+    Common common;
+    int x1, y1, x2, y2, borderWidth;
+    Color borderColor;
+  };
+  Design design_{};
+};
+
 // Grid with fixed rows and columns. FormatString sets the column headings ("|" separates
 // columns, "<" "^" ">" align) and the column count. Rows is set by design and never changed
-// unless a form sets it.
+// unless a form sets it; Unload gives the grid its design rows back.
 class Grid : public Control {
  public:
   Grid(Form& parent, std::string name, int rows, int cols);
   int Rows() const { return static_cast<int>(cells_.size()); }
+  int DesignRows() const { return designed_ ? static_cast<int>(designCells_.size()) : Rows(); }
   int Cols() const;
   void SetRows(int rows);
   void SetCols(int cols);
@@ -365,7 +403,9 @@ class Grid : public Control {
   void Clear();  // empties every cell, headings included
   std::function<void()> Click;
   std::function<void()> DblClick;
-  std::string DisplayText() const override;  // rows as lines, cells separated by "|"
+  // Rows as lines, cells separated by "|", down to the last row with any text: the empty rows
+  // after it are left out, however many rows the design gives the grid.
+  std::string DisplayText() const override;
   void SaveDesign() override;
   void RestoreDesign() override;
 
@@ -376,6 +416,7 @@ class Grid : public Control {
   Common designCommon_{};
   int designCols_ = 0;
   std::vector<std::vector<std::string>> designCells_;
+  bool designed_ = false;
 };
 
 class Timer : public Control {

@@ -70,8 +70,16 @@ void Grid::Clear() {
 }
 
 std::string Grid::DisplayText() const {
+  size_t shown = cells_.size();
+  auto empty = [](const std::vector<std::string>& row) {
+    for (const std::string& cell : row) {
+      if (!cell.empty()) return false;
+    }
+    return true;
+  };
+  while (shown > 0 && empty(cells_[shown - 1])) --shown;
   std::string out;
-  for (size_t r = 0; r < cells_.size(); ++r) {
+  for (size_t r = 0; r < shown; ++r) {
     if (r > 0) out += CRLF;
     for (size_t c = 0; c < cells_[r].size(); ++c) {
       if (c > 0) out += '|';
@@ -85,6 +93,7 @@ void Grid::SaveDesign() {
   designCommon_ = SaveCommon();
   designCells_ = cells_;
   designCols_ = cols_;
+  designed_ = true;
 }
 
 void Grid::RestoreDesign() {

@@ -61,6 +61,7 @@ struct TextBox::Design {
   bool multiLine;
   int maxLength;
   std::string passwordChar;
+  Bars scrollBars;
 };
 
 TextBox::TextBox(Form& parent, std::string name, bool multiLine)
@@ -199,7 +200,7 @@ std::string TextBox::DisplayText() const {
 
 void TextBox::SaveDesign() {
   design_ = std::make_shared<Design>(
-      Design{SaveCommon(), text_, Locked, MultiLine, MaxLength, PasswordChar});
+      Design{SaveCommon(), text_, Locked, MultiLine, MaxLength, PasswordChar, ScrollBars});
 }
 
 void TextBox::RestoreDesign() {
@@ -213,6 +214,7 @@ void TextBox::RestoreDesign() {
   MultiLine = design_->multiLine;
   MaxLength = design_->maxLength;
   PasswordChar = design_->passwordChar;
+  ScrollBars = design_->scrollBars;
 }
 
 RichTextBox::RichTextBox(Form& parent, std::string name)

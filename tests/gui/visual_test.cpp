@@ -1,0 +1,217 @@
+// The visual properties under Qt: "Arial" resolves to the installed substitute; the windows
+// draw their fonts, the lab console its colours and the decoration lines their line; a box with
+// a horizontal bar does not wrap; the lab window's controls follow their anchors; every window
+// opens inside the screen, over the window it was opened from.
+#include <gtest/gtest.h>
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <filesystem>
+#include <memory>
+
+#include "app/app_host.h"
+#include "authoring/form22.h"
+#include "gui/appearance.h"
+#include "gui/binder.h"
+#include "gui/line_view.h"
+#include "gui/window_placement.h"
+#include "qt_app.h"
+#include "support/test_workdir.h"
+
+namespace rd::gui {
+namespace {
+
+QAction* ActionOf(const QList<QAction*>& actions, const QString& text) {
+  for (QAction* a : actions) {
+    if (a->text() == text) return a;
+  }
+  return nullptr;
+}
+
+// Whether `image` has a pixel of `color` inside `area`.
+bool Shows(const QImage& image, const QColor& color, const QRect& area) {
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) {
+      if (image.pixelColor(x, y) == color) return true;
+    }
+  }
+  return false;
+}
+
+TEST(Fonts, ArialResolvesToTheInstalledSubstitute) {
+  test::QtApp();
+  InstallFontSubstitutes();
+  ASSERT_TRUE(QFontDatabase::families().contains(kArialSubstitute))
+      << kArialSubstitute << " is not installed (package fonts-liberation2, tools/build.sh)";
+  EXPECT_EQ(QFontInfo(QFont("Arial")).family(), QString(kArialSubstitute));
+  const QFontInfo bold(FontOf({"Arial", 14, true}, QFont()));
+  EXPECT_EQ(bold.family(), QString(kArialSubstitute));
+  EXPECT_EQ(bold.pointSize(), 14);
+  EXPECT_TRUE(bold.bold());
+}
+
+TEST(Placement, AWindowOpensInsideTheAvailableAreaOverItsOpener) {
+  const QRect screen(0, 0, 1366, 728);
+  // Centred on the opener when it fits there.
+  EXPECT_EQ(OpeningFrame({400, 300}, QRect(100, 100, 600, 500), screen), QRect(200, 200, 400, 300));
+  // Moved inside when centring would put it past an edge: never below the screen.
+  EXPECT_EQ(OpeningFrame({500, 400}, QRect(1100, 600, 200, 100), screen),
+            QRect(866, 328, 500, 400));
+  // Larger than the screen: cut down to it.
+  EXPECT_EQ(OpeningFrame({1208, 740}, screen, screen), QRect(79, 0, 1208, 728));
+}
+
+class VisualTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test::QtApp();
+    std::filesystem::copy(RD_BINARY_DIR "/run", work_.path(),
+                          std::filesystem::copy_options::recursive |
+                              std::filesystem::copy_options::overwrite_existing);
+    test::TestWorkdir::RegisterDsn(test::TestWorkdir::kDatabaseName);
+    host_ = MakeApp(svc_);
+    binder_ = std::make_unique<Binder>(host_->ui());
+    binder_->onAllUnloaded = [] {};
+    ASSERT_TRUE(host_->Start());
+  }
+
+  forms::Control& Control(const std::string& form, const std::string& name) {
+    return *host_->ui().GetForm(form).FindControl(name);
+  }
+  template <class W>
+  W* Widget(const std::string& form, const std::string& name) {
+    ControlView* view = binder_->ViewOf(Control(form, name));
+    return view == nullptr ? nullptr : qobject_cast<W*>(view->widget());
+  }
+  QRect Geometry(const std::string& form, const std::string& name) {
+    return binder_->ViewOf(Control(form, name))->widget()->geometry();
+  }
+  void Press(const std::string& form, const std::string& button) {
+    QPushButton* widget = Widget<QPushButton>(form, button);
+    ASSERT_NE(widget, nullptr) << button;
+    QTest::mouseClick(widget, Qt::LeftButton);
+  }
+  void ExpectInsideTheScreen(const std::string& form) {
+    FormWindow* window = binder_->WindowOf(form);
+    ASSERT_NE(window, nullptr) << form;
+    const QRect available = window->screen()->availableGeometry();
+    EXPECT_TRUE(available.contains(window->frameGeometry()))
+        << form << " at " << window->frameGeometry().x() << "," << window->frameGeometry().y()
+        << " " << window->frameGeometry().width() << "x" << window->frameGeometry().height();
+  }
+  // The line of a window as drawn: its colour ("#rrggbb") at the middle of its two ends.
+  QString LineColor(const std::string& form) {
+    auto* view = dynamic_cast<LineView*>(binder_->ViewOf(Control(form, "Line1")));
+    if (view == nullptr) return "no line";
+    QWidget* canvas = view->widget()->parentWidget();
+    const QImage image = canvas->grab().toImage();
+    return image.pixelColor(view->Drawn().center()).name();
+  }
+
+  test::TestWorkdir work_;
+  services::ScriptedServices svc_;
+  std::unique_ptr<AppHost> host_;
+  std::unique_ptr<Binder> binder_;
+};
+
+TEST_F(VisualTest, WindowsDrawTheirFontsTheLabConsoleItsColoursAndLinesTheirLine) {
+  const QColor windowText = QGuiApplication::palette().color(QPalette::WindowText);
+  FormWindow* main = binder_->WindowOf("Form17");
+  ASSERT_NE(main, nullptr);
+  ExpectInsideTheScreen("Form17");
+  EXPECT_EQ(LineColor("Form17"), windowText.name());
+  QAction* labs = ActionOf(main->menuBar()->actions(), "&Lab Exercises");
+  ASSERT_NE(labs, nullptr);
+  QAction* cli = ActionOf(labs->menu()->actions(), "CLI Fundamental Labs");
+  ASSERT_NE(cli, nullptr);
+  QAction* exercise = ActionOf(cli->menu()->actions(), "User and Privileged Modes");
+  ASSERT_NE(exercise, nullptr);
+  exercise->trigger();
+
+  // The lab console: white text on the window-text colour, as a dark console.
+  ExpectInsideTheScreen("Form25");
+  auto* console = Widget<QPlainTextEdit>("Form25", "Text1");
+  ASSERT_NE(console, nullptr);
+  EXPECT_EQ(console->palette().color(QPalette::Text).name(), QColor(Qt::white).name());
+  EXPECT_EQ(console->palette().color(QPalette::Base).name(), windowText.name());
+  const QImage drawn = console->viewport()->grab().toImage();
+  EXPECT_EQ(drawn.pixelColor(drawn.width() / 2, drawn.height() - 4).name(), windowText.name());
+  EXPECT_TRUE(Shows(drawn, Qt::white, QRect(0, 0, drawn.width(), 24)))
+      << "no white text in the console's first line";
+  // Its step boxes list a vertical bar.
+  auto* steps = Widget<QPlainTextEdit>("Form25", "Text2");
+  ASSERT_NE(steps, nullptr);
+  EXPECT_EQ(steps->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  EXPECT_EQ(steps->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+
+  // Enlarged, the lab window grows the console and the step list and keeps the rest in place
+  // beside and below them.
+  FormWindow* lab = binder_->WindowOf("Form25");
+  lab->resize(lab->size() + QSize(200, 100));
+  QApplication::processEvents();
+  EXPECT_EQ(Geometry("Form25", "Text1"), QRect(16, 36, 920, 680));
+  EXPECT_EQ(Geometry("Form25", "Label1"), QRect(16, 8, 300, 24));
+  EXPECT_EQ(Geometry("Form25", "Text2"), QRect(956, 64, 428, 400));
+  EXPECT_EQ(Geometry("Form25", "Text3"), QRect(956, 504, 428, 120));
+  EXPECT_EQ(Geometry("Form25", "Label6"), QRect(1100, 648, 120, 24));
+  EXPECT_EQ(Geometry("Form25", "Picture1"), QRect(1244, 4, 140, 28));
+  EXPECT_EQ(Geometry("Form25", "Command1"), QRect(16, 736, 200, 40));
+  EXPECT_EQ(Geometry("Form25", "Command5"), QRect(880, 736, 200, 40));
+
+  // The score window: Arial, its heading bold; its line drawn.
+  const QPoint labCentre = lab->frameGeometry().center();
+  Press("Form25", "Command4");
+  ExpectInsideTheScreen("Form28");
+  EXPECT_LE((binder_->WindowOf("Form28")->frameGeometry().center() - labCentre).manhattanLength(),
+            2)
+      << "the score window opens centred on the lab window";
+  auto* heading = Widget<QLabel>("Form28", "Label1");
+  auto* scored = Widget<QLabel>("Form28", "Label2");
+  ASSERT_NE(heading, nullptr);
+  ASSERT_NE(scored, nullptr);
+  const QFontInfo headingFont(heading->font());
+  EXPECT_EQ(headingFont.family(), QString(kArialSubstitute));
+  EXPECT_TRUE(headingFont.bold());
+  EXPECT_EQ(headingFont.pointSize(), 14);
+  EXPECT_EQ(QFontInfo(scored->font()).family(), QString(kArialSubstitute));
+  EXPECT_FALSE(QFontInfo(scored->font()).bold());
+  EXPECT_EQ(LineColor("Form28"), windowText.name());
+  Press("Form28", "Command1");
+
+  // The terminal: its console in Arial; its line drawn below the console.
+  host_->ui().ChooseMenu(dynamic_cast<forms::Menu&>(Control("Form17", "mnursim")));
+  ExpectInsideTheScreen("Form2");
+  auto* terminal = Widget<QPlainTextEdit>("Form2", "Text1");
+  ASSERT_NE(terminal, nullptr);
+  EXPECT_EQ(QFontInfo(terminal->font()).family(), QString(kArialSubstitute));
+  EXPECT_EQ(QFontInfo(terminal->font()).pointSize(), 10);
+  EXPECT_EQ(LineColor("Form2"), windowText.name());
+  EXPECT_TRUE(svc_.shown.empty());
+}
+
+TEST_F(VisualTest, ABoxWithAHorizontalBarDoesNotWrap) {
+  host_->ui().RunEvent([&] { host_->app().Window<Form22>().Show(); });
+  ExpectInsideTheScreen("Form22");
+  auto* response = Widget<QPlainTextEdit>("Form22", "Text2");
+  ASSERT_NE(response, nullptr);
+  EXPECT_EQ(response->lineWrapMode(), QPlainTextEdit::NoWrap);
+  EXPECT_EQ(response->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  EXPECT_EQ(response->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  // An administrator window keeps the default font.
+  auto* command = Widget<QLineEdit>("Form22", "Text1");
+  ASSERT_NE(command, nullptr);
+  EXPECT_EQ(command->font(), QApplication::font(command));
+}
+
+}  // namespace
+}  // namespace rd::gui
