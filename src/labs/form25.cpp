@@ -96,6 +96,13 @@ void Form25::Design() {
   Picture1.Anchor = Label2.Anchor;
 }
 
+void Form25::Form_Unload(int&) {
+  for (forms::Form* companion : std::initializer_list<forms::Form*>{
+           &app_.Window<Form26>(), &app_.Window<Form27>(), &app_.Window<Form32>()}) {
+    companion->Unload();
+  }
+}
+
 void Form25::ShowStepChange(const StepChange& change) {
   if (change.failure) app_.ui.MsgBox(*change.failure, services::vbExclamation);
   for (int i = 0; i < change.skipped; ++i) {
@@ -108,7 +115,7 @@ void Form25::ShowStepChange(const StepChange& change) {
 // openings keep the prompt the console shows.
 void Form25::Command1_Click() {
   if (g_.gDevicePromptSaved) {
-    g_.gDevicePrompt = g_.gPrompt;
+    g_.gDevicePrompt = g_.gLabPrompt;
   } else {
     g_.gDevicePromptSaved = true;
   }
@@ -124,13 +131,12 @@ void Form25::Command2_Click() {
 void Form25::Command3_Click() { forms::OpenCompanion(*this, Text1, app_.Window<Form32>()); }
 
 void Form25::Command4_Click() {
-  Form28& score = app_.Window<Form28>();
-  score.Load();
-  score.Show();
+  app_.Window<Form28>().ShowScore();
   Unload();
 }
 
-// The simulator opened from a lab closes back to it instead of going home.
+// The simulator opened from a lab closes back to it instead of going home. Its console keeps its
+// own prompt and device, the lab console its own: a visit changes neither.
 void Form25::Command5_Click() {
   Form2& terminal = app_.Window<Form2>();
   g_.gFromLab = true;

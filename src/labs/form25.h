@@ -22,6 +22,9 @@ class Form25 : public forms::Form {
 
   // Starts a lab run of the exercise named gSublabName and the countdown.
   void Form_Load() override;
+  // The run ends with the window: the companions that show it (answers, diagram, flash card)
+  // close too. The router simulator, whose console is its own, stays.
+  void Form_Unload(int& cancel) override;
 
   // Number of expected commands of exercise `sublabindex`, and gSublabCmdsDone sized for them;
   // with none, says "no cmds to practise" and leaves gSublabCmdsDone as it was.

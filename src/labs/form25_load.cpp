@@ -50,11 +50,11 @@ void Form25::Form_Load() {
   const std::string list = ListSteps(conn);
   IndexSteps(conn);
   PrepareFirstStep(conn);
-  if (ShowsNoHostName(g_.gHostName)) {
-    g_.gPrompt = "";
-    g_.gHostName = "";
+  if (ShowsNoHostName(g_.gLabHostName)) {
+    g_.gLabPrompt = "";
+    g_.gLabHostName = "";
   } else {
-    g_.gPrompt = ">";
+    g_.gLabPrompt = ">";
   }
   Text1.SetText("press enter to begin");
   g_.gLabWaitingEnter = true;
@@ -131,7 +131,7 @@ std::string Form25::ListSteps(db::Connection& conn) {
     if (count == 0) {
       Text3.SetText(StepShown(text));
       g_.gInstrDevice = device;
-      g_.gHostName = device;
+      g_.gLabHostName = device;
       g_.gCurDevice = device;
     } else {
       list += forms::CRLF;

@@ -59,7 +59,7 @@ void Form27::Combo1_DropDown() {
 void Form27::Combo1_Click() {
   if (Combo1.Text.empty()) return;
   app_.g.gCurDevice = Combo1.Text;
-  app_.g.gHostName = Combo1.Text;
+  app_.g.gLabHostName = Combo1.Text;
 }
 
 void Form27::Command1_Click() {
@@ -67,8 +67,8 @@ void Form27::Command1_Click() {
   lab.SetVisible(true);
   if (!Combo1.Text.empty() && Combo1.Text != kNoChoice) {
     Module1& g = app_.g;
-    g.gHostName = ConsoleHostName(g.gHostName);
-    g.gPrompt = g.gDevicePrompt;
+    g.gLabHostName = ConsoleHostName(g.gLabHostName);
+    g.gLabPrompt = g.gDevicePrompt;
     if (!g.gLabWaitingEnter) lab.RedrawPromptLine();
   }
   Unload();

@@ -12,13 +12,16 @@ namespace rd {
 namespace {
 
 // The score out of 10 for `good` of `steps` steps: a negative score, and a run without steps,
-// show 0; the decimals are cut after the first, not rounded.
+// show 0. The score's decimal text is the classic conversion's, 15 significant digits with a
+// point (9 of 25 steps: 3.6, not the 3.5999999999999996 of the nearest double), and only its
+// first three characters are kept when it has decimals: cut after the first, not rounded.
 std::string ScoreShown(int steps, int good) {
   if (steps <= 0) return "0";
   const double score = static_cast<double>(good) / steps * 10;
   if (score < 0) return "0";
   char digits[64];
-  const auto end = std::to_chars(digits, digits + sizeof digits, score, std::chars_format::fixed);
+  const auto end =
+      std::to_chars(digits, digits + sizeof digits, score, std::chars_format::general, 15);
   std::string shown(digits, end.ptr);
   if (shown.find('.') != std::string::npos) shown.resize(std::min<size_t>(shown.size(), 3));
   return shown;
@@ -48,9 +51,23 @@ Form28::Form28(App& app) : Form(app.ui, "Form28", "Score"), app_(app) {
   FinishDesign();
 }
 
+void Form28::Form_Load() {
+  ScoreRun();
+  ShowLogo(Picture1, app_.ui);
+}
+
+void Form28::ShowScore() {
+  if (IsLoaded()) {
+    ScoreRun();
+  } else {
+    Load();
+  }
+  Show();
+}
+
 // The counters are left as the score used them: the number of steps in gLastInstr and the
 // steps done less the answers viewed in gInstrDone.
-void Form28::Form_Load() {
+void Form28::ScoreRun() {
   Module1& g = app_.g;
   Caption = g.gSublabName;
   const int steps = g.gLastInstr + 1;
@@ -58,7 +75,6 @@ void Form28::Form_Load() {
   g.gLastInstr = static_cast<int16_t>(steps);
   g.gInstrDone = static_cast<int16_t>(good);
   Label3.Caption = " " + ScoreShown(steps, good);
-  ShowLogo(Picture1, app_.ui);
 }
 
 void Form28::Form_Unload(int&) {

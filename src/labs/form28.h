@@ -12,6 +12,9 @@ class Form28 : public forms::Form {
   explicit Form28(App& app);
 
   void Form_Load() override;
+  // Shows the score of the lab run as it stands now: loaded afresh, or, when a score window is
+  // still open from an earlier run, with this run's score in place of the one it showed.
+  void ShowScore();
   // The main window comes back however the score closes.
   void Form_Unload(int& cancel) override;
 
@@ -25,6 +28,9 @@ class Form28 : public forms::Form {
   forms::Line Line1{*this, "Line1"};
 
  private:
+  // Computes the score once for the run, from the counters as they stand, and shows it.
+  void ScoreRun();
+
   App& app_;
 };
 

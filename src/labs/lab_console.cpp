@@ -31,7 +31,7 @@ std::string ClosingBlock() {
 
 }  // namespace
 
-std::string Form25::Prompt() const { return g_.gHostName + g_.gPrompt; }
+std::string Form25::Prompt() const { return g_.gLabHostName + g_.gLabPrompt; }
 
 void Form25::Text1_KeyPress(int32_t& keyAscii) {
   switch (keyAscii) {
@@ -64,7 +64,7 @@ void Form25::BeginSession() {
 // The line after the prompt, untrimmed, goes to the engine; the prompt is skipped by its length,
 // not compared, and a line shorter than the prompt is an empty command.
 void Form25::EnterLine() {
-  g_.gCommandLine = text::After(console_.TypedLine(), Prompt().size());
+  g_.gLabCommandLine = text::After(console_.TypedLine(), Prompt().size());
   {
     db::Connection conn;
     conn.Open(ConnectionString(g_), "", "", -1);
@@ -78,12 +78,12 @@ void Form25::EnterLine() {
   const std::string extraBreak = console_.TakeBreak(Redrawn::Screen);
   if (!g_.gLabCmdMatched) {
     t += extraBreak + kNotFound + console::kCrLf + Prompt();
-    if (!extraBreak.empty()) g_.gResponse.clear();
+    if (!extraBreak.empty()) g_.gLabResponse.clear();
   } else if (g_.gLabNoResponse) {
     t += extraBreak + Prompt();
   } else {
-    t += extraBreak + g_.gResponse + console::kCrLf + Prompt();
-    g_.gResponse.clear();
+    t += extraBreak + g_.gLabResponse + console::kCrLf + Prompt();
+    g_.gLabResponse.clear();
   }
   console_.Rewrite(t);
   console_.Send(OwnKey::CaretUp);
@@ -93,7 +93,7 @@ void Form25::EnterLine() {
 // Every key is refused from now on; the clock is hidden but keeps counting.
 void Form25::PrintClosingBlock() {
   std::string t = console_.Text();
-  if (!g_.gLabNoResponse) t += console::kCrLf + g_.gResponse;
+  if (!g_.gLabNoResponse) t += console::kCrLf + g_.gLabResponse;
   console_.Rewrite(t + Prompt() + ClosingBlock());
   console_.Send(OwnKey::CaretUp);
   console_.SendEnd();
@@ -104,14 +104,14 @@ void Form25::PrintClosingBlock() {
 
 // A configuration mode returns to "#" without asking the engine; elsewhere the key is refused.
 void Form25::OnCtrlZ() {
-  if (!console::IsConfigurationMode(g_.gPrompt)) {
+  if (!console::IsConfigurationMode(g_.gLabPrompt)) {
     console_.Block();
     return;
   }
   console_.MarkRedrawn(Redrawn::Screen);
-  g_.gPrompt = "#";
-  g_.gResponse = console::kConfiguredMessage;
-  console_.Rewrite(console_.Text() + g_.gResponse + console::kCrLf + Prompt());
+  g_.gLabPrompt = "#";
+  g_.gLabResponse = console::kConfiguredMessage;
+  console_.Rewrite(console_.Text() + g_.gLabResponse + console::kCrLf + Prompt());
   console_.SendEnd();
 }
 

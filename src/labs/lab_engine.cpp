@@ -22,8 +22,8 @@ bool IsExpected(const Module1& g, const db::Recordset& rs, const LabKey& sublabI
   const db::Value& device = rs.Field(8);
   if (command.IsNull() || comprompt.IsNull() || device.IsNull()) return false;
   return SameKey(KeyOf(rs.Field(0)), sublabIndex) &&
-         ascii::EqualNoCase(command.Text(), g.gCommandLine) &&
-         PromptOf(comprompt.Text()) == g.gPrompt &&
+         ascii::EqualNoCase(command.Text(), g.gLabCommandLine) &&
+         PromptOf(comprompt.Text()) == g.gLabPrompt &&
          SameKey(KeyOf(rs.Field(7)), CurrentStepKey(g)) && device.Text() == g.gCurDevice &&
          KeyOf(rs.Field(6)).has_value();
 }
@@ -61,12 +61,12 @@ std::optional<std::string> AnswerShowCommand(App& app, db::Connection& conn,
   Module1& g = app.g;
   g.gLabNoResponse = false;
   if (stored != kNothing) {
-    g.gResponse = stored;
+    g.gLabResponse = stored;
     return std::nullopt;
   }
   if (const auto column = WorkingColumnOf(conn, g.gCurDevice)) {
     try {
-      g.gResponse = LabShowOutput(app, conn, *column, g.gCommandLine);
+      g.gLabResponse = LabShowOutput(app, conn, *column, g.gLabCommandLine);
       return std::nullopt;
     } catch (const std::runtime_error& e) {
       g.gLabNoResponse = true;
@@ -81,16 +81,16 @@ StepChange Accept(App& app, db::Connection& conn, const db::Recordset& rs) {
   Module1& g = app.g;
   g.gLabCmdMatched = true;
   const std::string stored = rs.Field(3).IsNull() ? kNothing : rs.Field(3).Text();
-  const std::vector<std::string> words = text::SplitAtBlanks(g.gCommandLine);
+  const std::vector<std::string> words = text::SplitAtBlanks(g.gLabCommandLine);
   std::optional<std::string> failure;
   if (words[0] == "show") {
     failure = AnswerShowCommand(app, conn, stored);
   } else {
-    if (words[0] == "hostname" && words.size() > 1) g.gHostName = words[1];
+    if (words[0] == "hostname" && words.size() > 1) g.gLabHostName = words[1];
     g.gLabNoResponse = stored == kNothing;
-    if (!g.gLabNoResponse) g.gResponse = stored;
+    if (!g.gLabNoResponse) g.gLabResponse = stored;
   }
-  g.gPrompt = rs.Field(5).Text();
+  g.gLabPrompt = rs.Field(5).Text();
   const int16_t command = *KeyOf(rs.Field(6));
   const int16_t left = MarkCommandPractised(g, command);
   g.gLabDone = false;

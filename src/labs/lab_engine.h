@@ -34,13 +34,15 @@ LabKey CurrentStepKey(const Module1& g);
 // The current step as the lab window shows it: "    > " and the step text.
 std::string StepShown(const std::string& instruction);
 
-// Tests gCommandLine against every expected command of exercise `sublabIndex`: a row matches
+// Tests gLabCommandLine against every expected command of exercise `sublabIndex`: a row matches
 // when its command equals the line apart from letter case (untrimmed), its prompt suffix
-// ("Null" = none) equals gPrompt, it belongs to the current step and its step's device equals
-// gCurDevice; a NULL or unreadable value matches nothing. Each match in turn (the later rows
-// see the state the earlier ones left) sets gLabCmdMatched, gLabNoResponse and gResponse,
-// gPrompt to its next prompt, gHostName for "hostname NAME", counts the command for the exercise
-// and the step, advances a completed step and sets gLabDone when no command is missing.
+// ("Null" = none) equals gLabPrompt, it belongs to the current step and its step's device
+// equals gCurDevice; a NULL or unreadable value matches nothing. Each match in turn (the later
+// rows see the state the earlier ones left) sets gLabCmdMatched, gLabNoResponse and
+// gLabResponse, gLabPrompt to its next prompt, gLabHostName for "hostname NAME", counts the
+// command for the exercise and the step, advances a completed step and sets gLabDone when no
+// command is missing. The lab console's state is its own: the simulator's prompt, device and
+// line (gHostName, gPrompt, gDeviceColumn, gCommandLine, gResponse) are neither read nor written.
 StepChange CheckLabCommand(App& app, db::Connection& conn, const LabKey& sublabIndex);
 
 // Records command `index` as entered in this run, once; returns gCmdsRemaining.

@@ -50,7 +50,7 @@ void Form17::Form_Load() {
   RegisterDataSource(app_.g.gDsnName);
   app_.g.gDbPassword = "Qorva47";
   conn.Open(ConnectionString(app_.g), "", "", -1);
-  FillLabMenus(conn);
+  ShowLabMenus(ReadLabMenus(conn));
   for (forms::Menu* placeholder :
        {&mnusublab1, &mnuroutsl1, &mnuaccsubl1, &mnuswsub, &mnuscon, &mnuwan1}) {
     placeholder->Visible = false;
@@ -59,11 +59,21 @@ void Form17::Form_Load() {
   conn.Close();
 }
 
-// One item per exercise under its category, in ascending index order. A row whose category is
-// none of the six names (compared exactly), whose index is not a positive 16-bit number, or whose
-// index was already given an item in that category has no item of its own and is skipped.
-void Form17::FillLabMenus(db::Connection& conn) {
-  const std::array<std::pair<const char*, forms::MenuArray*>, 6> categories{{
+// The administrator windows may have added or deleted exercises while the window was behind
+// them. Content that cannot be read now leaves the menus as they are: choosing an item then
+// reports the failure as the lab window's load does.
+void Form17::Form_Activate() {
+  try {
+    db::Connection conn;
+    conn.Open(ConnectionString(app_.g), "", "", -1);
+    ShowLabMenus(ReadLabMenus(conn));
+    conn.Close();
+  } catch (const db::DbError&) {
+  }
+}
+
+std::array<std::pair<const char*, forms::MenuArray*>, 6> Form17::Categories() {
+  return {{
       {"CLI Fundamental Labs", &mnusublab},
       {"Routing Fundamentals Lab", &mnuroutsl2},
       {"Access Lists", &mnuaccess},
@@ -71,33 +81,60 @@ void Form17::FillLabMenus(db::Connection& conn) {
       {"Switch Configuration And VLAN", &mnuswcon2},
       {"Wide Area Networking", &mnuwan2},
   }};
+}
+
+// One item per exercise under its category, in ascending index order. A row whose category is
+// none of the six names (compared exactly), whose index is not a positive 16-bit number, or whose
+// index was already given an item in that category has no item of its own and is skipped.
+Form17::LabMenuItems Form17::ReadLabMenus(db::Connection& conn) {
+  const auto categories = Categories();
+  LabMenuItems items;
   db::Recordset rs;
   rs.Open(kLabMenuQuery, conn, db::adOpenDynamic, -1, -1);
   for (; !rs.EOF_(); rs.MoveNext()) {
-    forms::MenuArray* items = nullptr;
-    for (const auto& [name, array] : categories) {
-      if (rs.Field(1).Text() == name) {
-        items = array;
-        break;
-      }
+    size_t category = 0;
+    while (category < categories.size() && rs.Field(1).Text() != categories[category].first) {
+      ++category;
     }
-    if (items == nullptr) continue;
+    if (category == categories.size()) continue;
     int index = 0;
     try {
       index = rs.Field(2).Int16();
     } catch (const db::DbError&) {
       continue;
     }
-    if (index <= 0 || items->IsLoaded(index)) continue;
-    items->Load(index);
-    (*items)(index).Caption = rs.Field(3).Text();
-    (*items)(index).Visible = true;
+    if (index <= 0) continue;
+    items[category].try_emplace(index, rs.Field(3).Text());
   }
   rs.Close();
+  return items;
 }
 
+void Form17::ShowLabMenus(const LabMenuItems& items) {
+  const auto categories = Categories();
+  for (size_t category = 0; category < categories.size(); ++category) {
+    forms::MenuArray& array = *categories[category].second;
+    const std::map<int, std::string>& wanted = items[category];
+    for (const int index : array.LoadedIndexes()) {
+      if (index != 0 && !wanted.contains(index)) array(index).Visible = false;
+    }
+    for (const auto& [index, caption] : wanted) {
+      if (!array.IsLoaded(index)) array.Load(index);
+      array(index).Caption = caption;
+      array(index).Visible = true;
+    }
+  }
+}
+
+// Choosing an exercise starts a fresh run of it, and only of it: a lab window still open closes
+// first with the companions that show its run (answers, diagram, flash card), so that the
+// console, the steps and every companion follow the exercise chosen. An item of an exercise
+// the content no longer holds (hidden as the window became active) opens nothing.
 void Form17::OpenLabExercise(forms::MenuArray& items, int index) {
-  app_.g.gSublabName = items(index).Caption;
+  if (!items(index).Visible) return;
+  const std::string name = items(index).Caption;
+  destinations_.lab->Unload();
+  app_.g.gSublabName = name;
   destinations_.lab->Load();
   destinations_.lab->Show();
 }

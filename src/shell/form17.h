@@ -2,7 +2,11 @@
 // labs, the administrator login and the help.
 #pragma once
 
+#include <array>
 #include <functional>
+#include <map>
+#include <string>
+#include <utility>
 
 #include "platform/db/db.h"
 #include "platform/forms/forms.h"
@@ -20,6 +24,9 @@ class Form17 : public forms::Form {
   explicit Form17(App& app);
 
   void Form_Load() override;
+  // The lab menus follow the content each time the window becomes active again, for instance
+  // when the administrator windows that changed it give it back.
+  void Form_Activate() override;
 
   // The windows the main window opens live in the subsystems above it; the composition root
   // names them once: the router simulator, the lab window and the administrator area's way in.
@@ -61,7 +68,14 @@ class Form17 : public forms::Form {
   forms::Line Line1{*this, "Line1"};
 
  private:
-  void FillLabMenus(db::Connection& conn);
+  // The six category arrays, in the order their names are tested.
+  std::array<std::pair<const char*, forms::MenuArray*>, 6> Categories();
+  // For each category (in that order), the caption of each exercise by its menu index.
+  using LabMenuItems = std::array<std::map<int, std::string>, 6>;
+  LabMenuItems ReadLabMenus(db::Connection& conn);
+  // Makes the lab menus list exactly `items`: the items of exercises no longer there are
+  // hidden, not unloaded, so that a menu item being chosen outlives the change.
+  void ShowLabMenus(const LabMenuItems& items);
   void OpenLabExercise(forms::MenuArray& items, int index);
   void OpenHelp();
 

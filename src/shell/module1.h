@@ -24,7 +24,9 @@ struct Module1 {
   std::string gSublabName;  // exercise chosen in the main window's lab menus
   bool gFromLab = false;    // the terminal was opened from the lab window
 
-  // Console, prompt and device
+  // The router simulator's console: prompt, device and line. The lab console keeps its own
+  // (gLabHostName, gLabPrompt, gLabCommandLine, gLabResponse): neither console reads or writes
+  // the other's, so each goes on where it was whatever is done in the other.
   std::string gHostName;          // host name of the device the console drives
   std::string gPrompt;            // mode suffix: ">", "#", "(config)#", ...
   std::string gDeviceColumn;      // routervariables working column of the current device
@@ -77,6 +79,12 @@ struct Module1 {
   // Clock: base of the router uptime
   int gStartHour = 0;
   int gStartMinute = 0;
+
+  // Lab console: its prompt is gLabHostName followed by gLabPrompt
+  std::string gLabHostName;     // host name shown in the lab console's prompt ("" for S1, S3)
+  std::string gLabPrompt;       // the lab console's mode suffix
+  std::string gLabCommandLine;  // the untrimmed line handed to the lab engine
+  std::string gLabResponse;     // what the lab engine leaves for the lab console to print
 
   // Lab engine
   std::string gCurDevice;

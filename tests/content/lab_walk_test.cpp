@@ -68,7 +68,7 @@ TEST_F(LabWalk, EveryShippedExerciseReachesDoneWithScoreTen) {
           ui.Click(diagram.Command1);
         }
         for (const std::string& command : commands) {
-          const std::string prompt = g.gHostName + g.gPrompt;
+          const std::string prompt = g.gLabHostName + g.gLabPrompt;
           type(Literal(command) + "~");
           EXPECT_TRUE(g.gLabCmdMatched) << command << " refused at " << prompt;
         }

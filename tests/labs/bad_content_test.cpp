@@ -38,8 +38,8 @@ TEST_F(BadContentTest, UnreadableValuesMatchNothingAndNothingStops) {
   ASSERT_TRUE(lab().Visible());
   EXPECT_EQ(lab().Text2.Text(), "1)\r\n-------------\r\n2)Second\r\n-------------");
   EXPECT_EQ(lab().Text3.Text(), "    > ");
-  EXPECT_EQ(app_.g.gHostName, "");
-  EXPECT_EQ(app_.g.gPrompt, ">");
+  EXPECT_EQ(app_.g.gLabHostName, "");
+  EXPECT_EQ(app_.g.gLabPrompt, ">");
   EXPECT_TRUE(app_.g.gLabDevices == std::vector<std::string>{"R1"});
   EXPECT_TRUE(Messages().empty());
   // A NULL command and a NULL prompt: nothing of the first step can be typed.
@@ -66,7 +66,7 @@ TEST_F(BadContentTest, UnreadableKeysAreSkippedOrNeverCount) {
   Enter("enable");
   EXPECT_TRUE(app_.g.gLabCmdMatched);
   EXPECT_TRUE(app_.g.gLabNoResponse);
-  EXPECT_EQ(app_.g.gPrompt, "");
+  EXPECT_EQ(app_.g.gLabPrompt, "");
   EXPECT_EQ(Messages(), std::vector<std::string>(2, "No Commands under the next Instruction"));
   EXPECT_EQ(app_.g.gCurInstruction, 4);
   EXPECT_EQ(app_.g.gInstrCmdsDone.size(), 2u);

@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "lab_fixture.h"
+#include "labs/form27.h"
 #include "support/device_cells.h"
 
 namespace rd::test {
@@ -22,24 +23,24 @@ TEST_F(EngineTest, OnlyTheStepsCommandOnItsDeviceAndPromptCountsUntilTheScoreIsT
   g.gCurDevice = "R2";
   Enter("enable");
   EXPECT_FALSE(g.gLabCmdMatched);
-  EXPECT_EQ(g.gPrompt, ">");
+  EXPECT_EQ(g.gLabPrompt, ">");
   EXPECT_EQ(g.gCmdsRemaining, 5);
   g.gCurDevice = "R1";
   // Letter case does not matter; a command entered again counts once and keeps the step.
   for (const char* line : {"ENABLE", "enable"}) {
-    g.gPrompt = ">";
+    g.gLabPrompt = ">";
     Enter(line);
     EXPECT_TRUE(g.gLabCmdMatched);
     EXPECT_TRUE(g.gLabNoResponse);
-    EXPECT_EQ(g.gPrompt, "#");
+    EXPECT_EQ(g.gLabPrompt, "#");
     EXPECT_EQ(g.gCmdsRemaining, 4);
     EXPECT_EQ(g.gCurInstruction, 1);
   }
   // The step's second command completes it: the next step is on R2.
   Enter("configure terminal");
   EXPECT_FALSE(g.gLabNoResponse);
-  EXPECT_EQ(g.gResponse, "Enter configuration commands.");
-  EXPECT_EQ(g.gPrompt, "(config)#");
+  EXPECT_EQ(g.gLabResponse, "Enter configuration commands.");
+  EXPECT_EQ(g.gLabPrompt, "(config)#");
   EXPECT_EQ(g.gCurInstruction, 2);
   EXPECT_EQ(g.gInstrDone, 1);
   EXPECT_EQ(lab().Text3.Text(), "    > Configure");
@@ -51,25 +52,25 @@ TEST_F(EngineTest, OnlyTheStepsCommandOnItsDeviceAndPromptCountsUntilTheScoreIsT
   EXPECT_FALSE(g.gLabCmdMatched);
   g.gCurDevice = "R2";
   Enter("hostname Core");
-  EXPECT_EQ(g.gHostName, "Core");
+  EXPECT_EQ(g.gLabHostName, "Core");
   EXPECT_TRUE(g.gLabNoResponse);
   EXPECT_EQ(g.gCurInstruction, 3);
   g.gCurDevice = "R1";
-  g.gPrompt = "#";
+  g.gLabPrompt = "#";
   Enter("copy running-config startup-config");
-  EXPECT_EQ(g.gResponse, "[OK]");
+  EXPECT_EQ(g.gLabResponse, "[OK]");
   EXPECT_FALSE(g.gLabDone);
   // The last step is on S1, whose "Null" prompt is the empty one.
   EXPECT_EQ(g.gDevicePrompt, "");
   g.gCurDevice = "S1";
-  g.gPrompt = "";
+  g.gLabPrompt = "";
   Enter("k");
   EXPECT_TRUE(g.gLabDone);
   EXPECT_EQ(g.gCmdsRemaining, 0);
   EXPECT_EQ(g.gInstrDone, 4);
   EXPECT_EQ(g.gCurInstruction, 4);
   // Done stays done: the last step's command still matches and counts nothing more.
-  g.gPrompt = "";
+  g.gLabPrompt = "";
   Enter("k");
   EXPECT_TRUE(g.gLabDone);
   EXPECT_EQ(g.gInstrDone, 4);
@@ -83,13 +84,13 @@ TEST_F(EngineTest, EachLookAtTheAnswersCostsAPoint) {
     rt_.Click(lab().Command2);
     rt_.Click(*rt_.GetForm("Form26").FindControl("Command1"));
   }
-  app_.g.gPrompt = ">";
+  app_.g.gLabPrompt = ">";
   Enter("enable");
   Enter("configure terminal");
   app_.g.gCurDevice = "R2";
   Enter("hostname Core");
   app_.g.gCurDevice = "R1";
-  app_.g.gPrompt = "#";
+  app_.g.gLabPrompt = "#";
   Enter("copy running-config startup-config");
   EXPECT_EQ(app_.g.gInstrDone, 3);
   EXPECT_EQ(Score(), " 2.5");
@@ -108,12 +109,39 @@ TEST_F(EngineTest, StepsWithoutCommandsAreSkippedWithOneMessageEach) {
   EXPECT_EQ(Score(), " 10");
 }
 
+// The lab console has a prompt, a line and a response of its own: the simulator's are neither
+// read nor written by the lab's load, its engine or its diagram.
+TEST_F(EngineTest, TheSimulatorsConsoleIsNeitherReadNorWritten) {
+  Module1& g = app_.g;
+  g.gHostName = "SIM";
+  g.gPrompt = "(config-if)#";
+  g.gCommandLine = "enable";
+  g.gResponse = "nill";
+  Open("Router basics");
+  EXPECT_EQ(g.gLabHostName, "R1");
+  EXPECT_EQ(g.gLabPrompt, ">");
+  Enter("enable");
+  Enter("configure terminal");
+  EXPECT_EQ(g.gLabResponse, "Enter configuration commands.");
+  rt_.Click(lab().Command1);
+  rt_.DropDownAndChoose(app_.Window<Form27>().Combo1, "R2");
+  rt_.Click(app_.Window<Form27>().Command1);
+  Enter("hostname Core");
+  EXPECT_TRUE(g.gLabCmdMatched);
+  EXPECT_EQ(g.gLabHostName, "Core");
+  EXPECT_EQ(g.gLabPrompt, "(config)#");
+  EXPECT_EQ(g.gHostName, "SIM");
+  EXPECT_EQ(g.gPrompt, "(config-if)#");
+  EXPECT_EQ(g.gCommandLine, "enable");
+  EXPECT_EQ(g.gResponse, "nill");
+}
+
 // Every row is tested against the state the rows before it left.
 TEST_F(EngineTest, OneEnterCanCompleteAStepAndTheNextThatExpectsTheSameAgain) {
   Open("Twice");
   Enter("enable");
-  EXPECT_EQ(app_.g.gResponse, "already there");
-  EXPECT_EQ(app_.g.gPrompt, "#");
+  EXPECT_EQ(app_.g.gLabResponse, "already there");
+  EXPECT_EQ(app_.g.gLabPrompt, "#");
   EXPECT_TRUE(app_.g.gLabDone);
   EXPECT_EQ(app_.g.gInstrDone, 2);
 }
@@ -139,20 +167,20 @@ TEST_F(EngineTest, ShowOutputIsTheConsolesDevicesOwn) {
   g.gCurDevice = "R2";
   Enter("show access-lists");
   EXPECT_FALSE(g.gLabNoResponse);
-  EXPECT_EQ(g.gResponse, "Device: Edge\r\n");
+  EXPECT_EQ(g.gLabResponse, "Device: Edge\r\n");
   EXPECT_EQ(g.gDeviceColumn, "R1");
   EXPECT_EQ(g.gShowOutput, "a page of the terminal");
   EXPECT_TRUE(g.gMorePending);
   EXPECT_FALSE(g.gShowReady);
   g.gCurDevice = "WS11";
-  g.gResponse = "earlier";
+  g.gLabResponse = "earlier";
   Enter("show access-lists");
   EXPECT_TRUE(g.gLabCmdMatched);
   EXPECT_TRUE(g.gLabNoResponse);
-  EXPECT_EQ(g.gResponse, "earlier");
+  EXPECT_EQ(g.gLabResponse, "earlier");
   Enter("show more");
   EXPECT_FALSE(g.gLabNoResponse);
-  EXPECT_EQ(g.gResponse, "as stored");
+  EXPECT_EQ(g.gLabResponse, "as stored");
 }
 
 // A show output that cannot be built (here: no template) is named in a message box; the

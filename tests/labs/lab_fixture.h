@@ -53,7 +53,7 @@ class LabTest : public ::testing::Test {
 
   // Hands `line` to the engine as the lab console does at Enter, and shows the step change.
   void Enter(const std::string& line) {
-    app_.g.gCommandLine = line;
+    app_.g.gLabCommandLine = line;
     rt_.RunEvent([this] {
       db::Connection conn;
       conn.Open(TestWorkdir::ConnStr());

@@ -102,6 +102,8 @@ const std::map<std::string, std::function<std::string(const Module1&)>>& Variabl
       {"gCmdsRemaining", [](const Module1& g) { return std::to_string(g.gCmdsRemaining); }},
       {"gAnswerViews", [](const Module1& g) { return std::to_string(g.gAnswerViews); }},
       {"gLabDone", [](const Module1& g) { return Flag(g.gLabDone); }},
+      {"gLabHostName", [](const Module1& g) { return g.gLabHostName; }},
+      {"gLabPrompt", [](const Module1& g) { return g.gLabPrompt; }},
   };
   return vars;
 }
