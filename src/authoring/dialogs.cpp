@@ -5,9 +5,7 @@
 namespace rd {
 
 bool Confirm(App& app, const std::string& question) {
-  const int answer = app.ui.MsgBox(question, services::vbYesNo, "confirm file deletion");
-  app.g.gResponse = std::to_string(answer);
-  return app.g.gResponse == "6";
+  return app.ui.MsgBox(question, services::vbYesNo, "confirm file deletion") == services::vbYes;
 }
 
 bool TryWrite(App& app, const std::string& notDone, const std::function<void()>& write) {

@@ -9,8 +9,8 @@
 namespace rd {
 
 // Asks `question` with Yes and No buttons under the title "confirm file deletion", as every
-// authoring question does, and keeps the answer's code as text in gResponse ("6" Yes, "7" No).
-// True for Yes.
+// authoring question does. True for Yes. The answer is not kept in gResponse: that is the
+// simulator's response, which a simulator open beside these windows would print.
 bool Confirm(App& app, const std::string& question);
 
 // Runs `write`, a change of the content tables. When the database fails, a message box says

@@ -121,6 +121,11 @@ void Form2::BeginOnDevice(const std::string& hostName, const std::string& column
 void Form2::ShowPromptInForce() {
   if (!IsLoaded() || g_.gAwaitingEnter) return;
   EndPasswordEntry();
+  {
+    db::Connection conn;
+    conn.Open(ConnectionString(g_), "", "", -1);
+    ReadEnablePassword(conn);
+  }
   if (g_.gMorePending) CancelPaging();
   if (!console_.TypedLine().starts_with(Prompt())) {
     const std::string& text = console_.Text();

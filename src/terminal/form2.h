@@ -31,9 +31,10 @@ class Form2 : public forms::Form {
   // starts at the next Enter, at "press enter to begin".
   void BeginOnDevice(const std::string& hostName, const std::string& column);
   // The device chooser closed without a choice, leaving its first device current in user mode:
-  // unless a session is still to start, a password or a page that was asked is given up, and
-  // the last line shows the prompt of the device and mode the console now drives (a typed line
-  // that begins with that prompt stays as it is).
+  // unless a session is still to start, a password or a page that was asked is given up,
+  // "enable" asks that device's enable password, and the last line shows the prompt of the
+  // device and mode the console now drives (a typed line that begins with that prompt stays as
+  // it is).
   void ShowPromptInForce();
 
   forms::Label Label1{*this, "Label1"};
@@ -89,6 +90,8 @@ class Form2 : public forms::Form {
 
   // Login and passwords (login.cpp).
   void StartSession(db::Connection& conn);
+  // Takes the enable password of the current device (gDeviceColumn) for "enable" to ask.
+  void ReadEnablePassword(db::Connection& conn);
   void PasswordCharacter(int32_t keyAscii);
   void PasswordEnter();
   // Compares the characters typed at "password:" with `expected`, case-sensitive. Right: the new

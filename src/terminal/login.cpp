@@ -58,8 +58,16 @@ void Form2::StartSession(db::Connection& conn) {
     g_.gPasswordMode = true;
     EmptyPasswordSlots(g_, g_.gPasswordLength);
   }
-  // The enable password is the session's device's: a device without one asks none, whichever
-  // device's session came before.
+  ReadEnablePassword(conn);
+  console_.ForgetRedraws();
+  console_.Rewrite(std::string(console::kPressEnter) + console::kCrLf + g_.gPasswordPrompt);
+  console_.Send(console::OwnKey::CaretUp);
+  console_.SendEnd();
+  g_.gAwaitingEnter = false;
+}
+
+// A device without an enable password asks none, whichever device's session came before.
+void Form2::ReadEnablePassword(db::Connection& conn) {
   mEnablePasswordSet = false;
   for (const char* query : {kEnablePasswordQuery, kSecretPasswordQuery}) {
     if (auto enable = DevicePassword(conn, query, g_.gDeviceColumn)) {
@@ -68,11 +76,6 @@ void Form2::StartSession(db::Connection& conn) {
       mEnablePasswordLength = static_cast<int16_t>(enable->size());
     }
   }
-  console_.ForgetRedraws();
-  console_.Rewrite(std::string(console::kPressEnter) + console::kCrLf + g_.gPasswordPrompt);
-  console_.Send(console::OwnKey::CaretUp);
-  console_.SendEnd();
-  g_.gAwaitingEnter = false;
 }
 
 // Typed characters are kept out of the box and stored; the key-down handler shows a star.

@@ -23,7 +23,7 @@ INSERT INTO tblsublabcmds ("index", commandprompt, command, nextprompt, cmdenabl
 INSERT INTO tblsublabcmds1 ("index", command, writesconfig, paramcount, paramname1, paramname2,
                             paramname3, morewords, cmdresponse, commanddesc, ref) VALUES
   (1001, 'terminal', 0, 0, NULL, NULL, NULL, 0, 'nill', 'Configure from the terminal', 10),
-  (1002, '<WORD>', 1, 1, 'HostName', NULL, NULL, 0, 'nill', 'This system''s network name', 20),
+  (1002, '<WORD>', 1, 1, 'HostName', NULL, NULL, 0, 'null', 'This system''s network name', 20),
   (1003, 'ethernet', 0, 0, NULL, NULL, NULL, 1, 'nill', 'IEEE 802.3', 21),
   (1004, '<ANUM>', 0, 0, NULL, NULL, NULL, 1, 'nill', 'IP standard access list', 22),
   (1005, 'address', 0, 0, NULL, NULL, NULL, 1, 'nill', 'Set the IP address of an interface', 40);
