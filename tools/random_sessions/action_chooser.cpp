@@ -1,6 +1,5 @@
 #include "action_chooser.h"
 
-#include <algorithm>
 #include <utility>
 
 #include "terminal/form2.h"
@@ -31,22 +30,10 @@ std::string ControlName(const forms::Control& c) {
 
 }  // namespace
 
-ActionChooser::ActionChooser(const CommandLines& lines, const FileAnswers& files,
-                             const ExclusionGuard& guard)
-    : lines_(lines), files_(files), guard_(guard) {}
+ActionChooser::ActionChooser(const CommandLines& lines, const FileAnswers& files)
+    : lines_(lines), files_(files) {}
 
 std::vector<std::string> ActionChooser::Next(Random& random, App& app) {
-  for (int attempt = 0; attempt < 50; ++attempt) {
-    std::vector<std::string> action = AnyAction(random, app);
-    if (std::all_of(action.begin(), action.end(),
-                    [&](const std::string& line) { return guard_.Allows(line, app); })) {
-      return action;
-    }
-  }
-  return {"tick 1"};
-}
-
-std::vector<std::string> ActionChooser::AnyAction(Random& random, App& app) {
   if (std::optional<std::string> choice = ChoiceAfterDropDown(random, app)) return {*choice};
   Form2& terminal = app.Window<Form2>();
   if (forms::CanFocus(terminal.Text1) && !random.Chance(4)) return AtTheConsole(random, app);

@@ -10,7 +10,6 @@
 
 #include "command_lines.h"
 #include "file_answers.h"
-#include "known_faults.h"
 #include "random.h"
 #include "shell/app.h"
 
@@ -18,15 +17,12 @@ namespace rd::sessions {
 
 class ActionChooser {
  public:
-  // `guard` keeps the actions to the rules of the excluded known faults.
-  ActionChooser(const CommandLines& lines, const FileAnswers& files, const ExclusionGuard& guard);
+  ActionChooser(const CommandLines& lines, const FileAnswers& files);
 
   // The script lines of the next action (a dialog's answer comes before the menu that asks).
   std::vector<std::string> Next(Random& random, App& app);
 
  private:
-  // Any action, whatever the excluded faults' rules say.
-  std::vector<std::string> AnyAction(Random& random, App& app);
   std::vector<std::string> AtTheConsole(Random& random, App& app);
   // Any button, menu item or list of a shown window.
   std::vector<std::string> Anywhere(Random& random, App& app);
@@ -35,7 +31,6 @@ class ActionChooser {
 
   const CommandLines& lines_;
   const FileAnswers& files_;
-  const ExclusionGuard& guard_;
   std::string droppedDown_;  // "FORM CONTROL" of the list the last action dropped down
 };
 

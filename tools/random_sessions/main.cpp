@@ -3,9 +3,9 @@
 // or changes a saved column of the device table (the first one, or each with --keep-going).
 // See README ("Random sessions").
 //
-//   routedrill-random-sessions [--seconds N] [--seed S] [--steps N] [--keep-going] [--exclude F]
-//   routedrill-random-sessions --session S [--steps N] [--exclude F]   replay one session
-//   routedrill-random-sessions --replay FILE                           run a script's lines
+//   routedrill-random-sessions [--seconds N] [--seed S] [--steps N] [--keep-going]
+//   routedrill-random-sessions --session S [--steps N]   replay one session
+//   routedrill-random-sessions --replay FILE             run a script's lines
 // Every form takes [--hang-seconds N] [--run-dir DIR]; the result is 0 when nothing failed.
 #include <signal.h>
 #include <unistd.h>
@@ -17,7 +17,6 @@
 #include <fstream>
 #include <iostream>
 #include <random>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -40,7 +39,6 @@ struct Options {
   int steps = 60;
   int hangSeconds = 20;
   bool keepGoing = false;
-  std::set<std::string> excluded;
   fs::path runDir;
 };
 
@@ -75,7 +73,6 @@ void WatchOver(const std::string& heading, const std::vector<std::string>& scrip
 std::string SessionHeading(uint64_t seed, const Options& options) {
   std::string replay = "routedrill-random-sessions --session " + std::to_string(seed) +
                        " --steps " + std::to_string(options.steps);
-  for (const std::string& name : options.excluded) replay += " --exclude " + name;
   return "session " + std::to_string(seed) + " (replay: " + replay + ")\n";
 }
 
@@ -102,8 +99,6 @@ bool ParseOptions(int argc, char** argv, Options& options) {
         options.steps = std::max(1, std::stoi(value));
       } else if (arg == "--hang-seconds") {
         options.hangSeconds = std::max(1, std::stoi(value));
-      } else if (arg == "--exclude") {
-        options.excluded.insert(value);
       } else if (arg == "--run-dir") {
         options.runDir = value;
       } else {
@@ -203,7 +198,7 @@ int main(int argc, char** argv) {
   Options options;
   if (!ParseOptions(argc, argv, options)) {
     std::cerr << "usage: routedrill-random-sessions [--seconds N] [--seed S] [--steps N] "
-                 "[--hang-seconds N] [--keep-going] [--exclude KNOWN-FAULT]... [--run-dir DIR]"
+                 "[--hang-seconds N] [--keep-going] [--run-dir DIR]"
                  " | --session S | --replay FILE\n";
     return 2;
   }
@@ -217,19 +212,7 @@ int main(int argc, char** argv) {
   }
   for (int signal : {SIGSEGV, SIGABRT, SIGBUS, SIGFPE, SIGILL}) ::signal(signal, OnCrash);
   ::signal(SIGALRM, OnHang);
-  std::unique_ptr<rd::sessions::ExclusionGuard> guard;
-  try {
-    guard = std::make_unique<rd::sessions::ExclusionGuard>(options.excluded);
-  } catch (const std::invalid_argument& e) {
-    std::cerr << e.what() << "\n";
-    return 2;
-  }
-  for (const rd::sessions::KnownFault& fault : rd::sessions::KnownFaults()) {
-    if (!guard->Excludes(fault.name)) continue;
-    std::cout << "excluded known fault " << fault.name << ": " << fault.fault
-              << "\n  left out meanwhile: " << fault.rule << "\n";
-  }
-  SessionRunner runner(fs::absolute(options.runDir), *guard);
+  SessionRunner runner(fs::absolute(options.runDir));
   return options.replay.empty() && !options.session ? RunForAWhile(runner, options)
                                                     : Replay(runner, options);
 }

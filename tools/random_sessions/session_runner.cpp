@@ -27,7 +27,7 @@ std::string ReadBytes(const fs::path& file) {
 
 }  // namespace
 
-SessionRunner::SessionRunner(const fs::path& runFolder, ExclusionGuard& guard) : guard_(guard) {
+SessionRunner::SessionRunner(const fs::path& runFolder) {
   std::string pattern = (fs::temp_directory_path() / "routedrill-sessions-XXXXXX").string();
   if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("can't make a temporary folder");
   folder_ = pattern;
@@ -60,7 +60,7 @@ void SessionRunner::Reset() {
 SessionResult SessionRunner::RunRandom(uint64_t seed, int steps) {
   Random random(seed);
   const int length = random.Between(1, steps);
-  ActionChooser chooser(*lines_, *files_, guard_);
+  ActionChooser chooser(*lines_, *files_);
   int step = 0;
   return Run([&](App& app) -> std::optional<std::vector<std::string>> {
     if (step++ == length) return std::nullopt;
@@ -91,10 +91,6 @@ SessionResult SessionRunner::Run(const NextLines& next) {
       result.script.push_back(line);
       if (beforeLine) beforeLine(result.script);
       ++steps_;
-      if (!guard_.Allows(line, app)) {
-        result.problem = "the line breaks the rule of an excluded known fault: \"" + line + "\"";
-        break;
-      }
       if (const std::string error = driver.RunLine(line); !error.empty()) {
         result.problem = "the driver refused the line: " + error;
         break;

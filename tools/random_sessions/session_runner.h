@@ -13,7 +13,6 @@
 
 #include "command_lines.h"
 #include "file_answers.h"
-#include "known_faults.h"
 #include "shell/app.h"
 
 namespace rd::sessions {
@@ -26,9 +25,8 @@ struct SessionResult {
 class SessionRunner {
  public:
   // Copies runFolder into a new temporary folder and works there from now on (working
-  // directory, registry store and home folder of this process). Sessions keep to the rules of
-  // the excluded known faults that `guard` holds.
-  SessionRunner(const std::filesystem::path& runFolder, ExclusionGuard& guard);
+  // directory, registry store and home folder of this process).
+  explicit SessionRunner(const std::filesystem::path& runFolder);
   ~SessionRunner();
   SessionRunner(const SessionRunner&) = delete;
   SessionRunner& operator=(const SessionRunner&) = delete;
@@ -55,7 +53,6 @@ class SessionRunner {
   std::string savedColumns_;
   std::unique_ptr<CommandLines> lines_;
   std::unique_ptr<FileAnswers> files_;
-  ExclusionGuard& guard_;
   std::map<std::string, int> messages_;
   int steps_ = 0;
 };
