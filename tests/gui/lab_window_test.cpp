@@ -16,8 +16,7 @@
 
 #include "app/app_host.h"
 #include "gui/binder.h"
-#include "qt_app.h"
-#include "support/test_workdir.h"
+#include "shipped_app.h"
 
 namespace rd::gui {
 namespace {
@@ -29,43 +28,7 @@ QAction* ActionOf(const QList<QAction*>& actions, const QString& text) {
   return nullptr;
 }
 
-class LabWindowTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    test::QtApp();
-    std::filesystem::copy(RD_BINARY_DIR "/run", work_.path(),
-                          std::filesystem::copy_options::recursive |
-                              std::filesystem::copy_options::overwrite_existing);
-    test::TestWorkdir::RegisterDsn(test::TestWorkdir::kDatabaseName);
-    host_ = MakeApp(svc_);
-    binder_ = std::make_unique<Binder>(host_->ui());
-    binder_->onAllUnloaded = [] {};
-    ASSERT_TRUE(host_->Start());
-  }
-
-  forms::Control& Control(const std::string& form, const std::string& name) {
-    return *host_->ui().GetForm(form).FindControl(name);
-  }
-  template <class W>
-  W* Widget(const std::string& form, const std::string& name) {
-    ControlView* view = binder_->ViewOf(Control(form, name));
-    return view == nullptr ? nullptr : qobject_cast<W*>(view->widget());
-  }
-  void Press(const std::string& form, const std::string& button) {
-    QPushButton* widget = Widget<QPushButton>(form, button);
-    ASSERT_NE(widget, nullptr) << button;
-    QTest::mouseClick(widget, Qt::LeftButton);
-  }
-  bool Shows(const std::string& form) {
-    FormWindow* window = binder_->WindowOf(form);
-    return window != nullptr && window->isVisible();
-  }
-
-  test::TestWorkdir work_;
-  services::ScriptedServices svc_;
-  std::unique_ptr<AppHost> host_;
-  std::unique_ptr<Binder> binder_;
-};
+using LabWindowTest = ShippedAppTest;
 
 TEST_F(LabWindowTest, AShippedExerciseShowsItsStepsPicturesFlashCardAndDiagram) {
   FormWindow* main = binder_->WindowOf("Form17");

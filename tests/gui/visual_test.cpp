@@ -26,7 +26,7 @@
 #include "gui/line_view.h"
 #include "gui/window_placement.h"
 #include "qt_app.h"
-#include "support/test_workdir.h"
+#include "shipped_app.h"
 
 namespace rd::gui {
 namespace {
@@ -39,7 +39,7 @@ QAction* ActionOf(const QList<QAction*>& actions, const QString& text) {
 }
 
 // Whether `image` has a pixel of `color` inside `area`.
-bool Shows(const QImage& image, const QColor& color, const QRect& area) {
+bool HasColor(const QImage& image, const QColor& color, const QRect& area) {
   for (int y = area.top(); y <= area.bottom(); ++y) {
     for (int x = area.left(); x <= area.right(); ++x) {
       if (image.pixelColor(x, y) == color) return true;
@@ -71,35 +71,10 @@ TEST(Placement, AWindowOpensInsideTheAvailableAreaOverItsOpener) {
   EXPECT_EQ(OpeningFrame({1208, 740}, screen, screen), QRect(79, 0, 1208, 728));
 }
 
-class VisualTest : public ::testing::Test {
+class VisualTest : public ShippedAppTest {
  protected:
-  void SetUp() override {
-    test::QtApp();
-    std::filesystem::copy(RD_BINARY_DIR "/run", work_.path(),
-                          std::filesystem::copy_options::recursive |
-                              std::filesystem::copy_options::overwrite_existing);
-    test::TestWorkdir::RegisterDsn(test::TestWorkdir::kDatabaseName);
-    host_ = MakeApp(svc_);
-    binder_ = std::make_unique<Binder>(host_->ui());
-    binder_->onAllUnloaded = [] {};
-    ASSERT_TRUE(host_->Start());
-  }
-
-  forms::Control& Control(const std::string& form, const std::string& name) {
-    return *host_->ui().GetForm(form).FindControl(name);
-  }
-  template <class W>
-  W* Widget(const std::string& form, const std::string& name) {
-    ControlView* view = binder_->ViewOf(Control(form, name));
-    return view == nullptr ? nullptr : qobject_cast<W*>(view->widget());
-  }
   QRect Geometry(const std::string& form, const std::string& name) {
     return binder_->ViewOf(Control(form, name))->widget()->geometry();
-  }
-  void Press(const std::string& form, const std::string& button) {
-    QPushButton* widget = Widget<QPushButton>(form, button);
-    ASSERT_NE(widget, nullptr) << button;
-    QTest::mouseClick(widget, Qt::LeftButton);
   }
   void ExpectInsideTheScreen(const std::string& form) {
     FormWindow* window = binder_->WindowOf(form);
@@ -117,11 +92,6 @@ class VisualTest : public ::testing::Test {
     const QImage image = canvas->grab().toImage();
     return image.pixelColor(view->Drawn().center()).name();
   }
-
-  test::TestWorkdir work_;
-  services::ScriptedServices svc_;
-  std::unique_ptr<AppHost> host_;
-  std::unique_ptr<Binder> binder_;
 };
 
 TEST_F(VisualTest, WindowsDrawTheirFontsTheLabConsoleItsColoursAndLinesTheirLine) {
@@ -146,7 +116,7 @@ TEST_F(VisualTest, WindowsDrawTheirFontsTheLabConsoleItsColoursAndLinesTheirLine
   EXPECT_EQ(console->palette().color(QPalette::Base).name(), windowText.name());
   const QImage drawn = console->viewport()->grab().toImage();
   EXPECT_EQ(drawn.pixelColor(drawn.width() / 2, drawn.height() - 4).name(), windowText.name());
-  EXPECT_TRUE(Shows(drawn, Qt::white, QRect(0, 0, drawn.width(), 24)))
+  EXPECT_TRUE(HasColor(drawn, Qt::white, QRect(0, 0, drawn.width(), 24)))
       << "no white text in the console's first line";
   // Its step boxes list a vertical bar.
   auto* steps = Widget<QPlainTextEdit>("Form25", "Text2");
