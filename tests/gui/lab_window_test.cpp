@@ -21,25 +21,12 @@
 namespace rd::gui {
 namespace {
 
-QAction* ActionOf(const QList<QAction*>& actions, const QString& text) {
-  for (QAction* a : actions) {
-    if (a->text() == text) return a;
-  }
-  return nullptr;
-}
-
 using LabWindowTest = ShippedAppTest;
 
 TEST_F(LabWindowTest, AShippedExerciseShowsItsStepsPicturesFlashCardAndDiagram) {
   FormWindow* main = binder_->WindowOf("Form17");
   ASSERT_NE(main, nullptr);
-  QAction* labs = ActionOf(main->menuBar()->actions(), "&Lab Exercises");
-  ASSERT_NE(labs, nullptr);
-  QAction* cli = ActionOf(labs->menu()->actions(), "CLI Fundamental Labs");
-  ASSERT_NE(cli, nullptr);
-  QAction* exercise = ActionOf(cli->menu()->actions(), "User and Privileged Modes");
-  ASSERT_NE(exercise, nullptr);
-  exercise->trigger();
+  ChooseMenu(*main, {"&Lab Exercises", "CLI Fundamental Labs", "User and Privileged Modes"});
 
   ASSERT_TRUE(Shows("Form25"));
   EXPECT_EQ(binder_->WindowOf("Form25")->windowTitle(), QString("User and Privileged Modes"));

@@ -4,9 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -44,6 +49,20 @@ class ShippedAppTest : public ::testing::Test {
     QPushButton* widget = Widget<QPushButton>(form, button);
     ASSERT_NE(widget, nullptr) << button;
     QTest::mouseClick(widget, Qt::LeftButton);
+  }
+  // Triggers the menu item that `path` names from the menu bar of `window` down, as the user
+  // would choose it.
+  void ChooseMenu(FormWindow& window, std::initializer_list<const char*> path) {
+    QList<QAction*> actions = window.menuBar()->actions();
+    QAction* found = nullptr;
+    for (const char* caption : path) {
+      const auto it = std::find_if(actions.begin(), actions.end(),
+                                   [&](QAction* a) { return a->text() == caption; });
+      ASSERT_NE(it, actions.end()) << caption;
+      found = *it;
+      if (found->menu() != nullptr) actions = found->menu()->actions();
+    }
+    found->trigger();
   }
   bool Shows(const std::string& form) {
     FormWindow* window = binder_->WindowOf(form);

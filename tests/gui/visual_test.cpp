@@ -31,13 +31,6 @@
 namespace rd::gui {
 namespace {
 
-QAction* ActionOf(const QList<QAction*>& actions, const QString& text) {
-  for (QAction* a : actions) {
-    if (a->text() == text) return a;
-  }
-  return nullptr;
-}
-
 // Whether `image` has a pixel of `color` inside `area`.
 bool HasColor(const QImage& image, const QColor& color, const QRect& area) {
   for (int y = area.top(); y <= area.bottom(); ++y) {
@@ -100,13 +93,7 @@ TEST_F(VisualTest, WindowsDrawTheirFontsTheLabConsoleItsColoursAndLinesTheirLine
   ASSERT_NE(main, nullptr);
   ExpectInsideTheScreen("Form17");
   EXPECT_EQ(LineColor("Form17"), windowText.name());
-  QAction* labs = ActionOf(main->menuBar()->actions(), "&Lab Exercises");
-  ASSERT_NE(labs, nullptr);
-  QAction* cli = ActionOf(labs->menu()->actions(), "CLI Fundamental Labs");
-  ASSERT_NE(cli, nullptr);
-  QAction* exercise = ActionOf(cli->menu()->actions(), "User and Privileged Modes");
-  ASSERT_NE(exercise, nullptr);
-  exercise->trigger();
+  ChooseMenu(*main, {"&Lab Exercises", "CLI Fundamental Labs", "User and Privileged Modes"});
 
   // The lab console: white text on the window-text colour, as a dark console.
   ExpectInsideTheScreen("Form25");

@@ -13,21 +13,8 @@ Control::~Control() { parent_.RemoveControl(this); }
 void Control::SetFocus() { parent_.runtime().SetFocus(this); }
 
 Control::Common Control::SaveCommon() const {
-  Common c;
-  c.Visible = Visible;
-  c.Enabled = Enabled;
-  c.Left = Left;
-  c.Top = Top;
-  c.Width = Width;
-  c.Height = Height;
-  c.TabIndex = TabIndex;
-  c.TabStop = TabStop;
-  c.ToolTipText = ToolTipText;
-  c.Anchor = Anchor;
-  c.Font = Font;
-  c.ForeColor = ForeColor;
-  c.BackColor = BackColor;
-  return c;
+  return Common{Visible, Enabled,     Left,   Top,  Width,     Height,   TabIndex,
+                TabStop, ToolTipText, Anchor, Font, ForeColor, BackColor};
 }
 
 void Control::RestoreCommon(const Common& c) {
