@@ -112,6 +112,23 @@ TEST_F(ContentWritesTest, DeletingASublabTakesItsStepsAndTheirCommandsAndNothing
   EXPECT_FALSE(DeleteCommand(conn_, 11));
 }
 
+// A deletion that takes the last rows of a table goes through like any other: the step whose
+// commands are the only ones left, then the exercise whose step is the only one left.
+TEST_F(ContentWritesTest, DeletingTheLastRowsOfATableEmptiesIt) {
+  Build(
+      "INSERT INTO sublab VALUES (5, 'Basic Modes', 'nill', 'nill', 'nill', 'nill', 1);"
+      "INSERT INTO instructions VALUES (7, 'Enter privileged mode', 5, NULL, NULL, 'R1');"
+      "INSERT INTO instructions VALUES (8, 'Look around', 5, NULL, NULL, 'R1');"
+      "INSERT INTO comrestble VALUES (11, 'enable', 'nill', '>', '#', NULL, 7);");
+  EXPECT_TRUE(DeleteInstruction(conn_, 7));
+  EXPECT_EQ(AllRows(), (std::vector<std::string>{
+                           "sublab: 5|Basic Modes|nill|nill|nill|nill|1",
+                           "instructions: 8|Look around|5|||R1",
+                       }));
+  EXPECT_TRUE(DeleteSublab(conn_, 5));
+  EXPECT_EQ(AllRows(), std::vector<std::string>{});
+}
+
 // The database refuses the third row of the deletion (the sublab, its first step, then that
 // step's first command): every row stays, and so does each step's link.
 TEST_F(ContentWritesTest, ADeletionThatFailsHalfwayLeavesEveryRowInPlace) {

@@ -54,17 +54,24 @@ struct Recordset::State {
   std::vector<const CellPlace*> places;  // the same, for messages about a cell
   std::string table;                     // the written table; "" for a read-only recordset
   std::vector<Row> rows;
-  int pos = 0;  // -1 before the first row, rows.size() past the last
+  int live = 0;  // rows not deleted, a new row being added among them
+  int pos = 0;   // -1 before the first row, rows.size() past the last
   Edit edit = Edit::kNone;
   std::vector<bool> dirty;
   std::vector<Value> original;  // cells of the current row before the edit
 
-  int LiveCount() const {
-    int n = 0;
-    for (const Row& row : rows) n += row.deleted ? 0 : 1;
-    return n;
+  // A row just deleted stays current until the cursor moves, even when it was the last live
+  // one: only a cursor off the rows, or a recordset without rows, is at an end.
+  bool PastLast() const { return pos >= static_cast<int>(rows.size()) || (live == 0 && pos < 0); }
+  bool BeforeFirst() const {
+    return pos < 0 || (live == 0 && pos >= static_cast<int>(rows.size()));
   }
-  bool AtRow() const { return pos >= 0 && pos < static_cast<int>(rows.size()); }
+  // Drops the new row that was never saved; the cursor goes past the last row.
+  void DropAdded() {
+    rows.pop_back();
+    --live;
+    pos = static_cast<int>(rows.size());
+  }
   // The next live row from pos in direction step, or the end on that side.
   int Seek(int from, int step) const {
     int p = from;
@@ -121,6 +128,7 @@ void Recordset::Open(const std::string& sql, Connection& conn, int /*cursorType*
     }
     state->rows.push_back(std::move(row));
   }
+  state->live = static_cast<int>(state->rows.size());
   if (stmt.ColumnCount() == 0) return;  // a command, not a query: nothing to hold
   s_ = std::move(state);
 }
@@ -129,11 +137,9 @@ void Recordset::Close() { s_.reset(); }
 
 bool Recordset::IsOpen() const { return s_ != nullptr; }
 
-bool Recordset::EOF_() const {
-  return !s_ || s_->LiveCount() == 0 || s_->pos >= static_cast<int>(s_->rows.size());
-}
+bool Recordset::EOF_() const { return !s_ || s_->PastLast(); }
 
-bool Recordset::BOF() const { return !s_ || s_->LiveCount() == 0 || s_->pos < 0; }
+bool Recordset::BOF() const { return !s_ || s_->BeforeFirst(); }
 
 void Recordset::MoveFirst() {
   Update();
@@ -161,7 +167,7 @@ void Recordset::MoveLast() {
   if (s_->pos < 0) s_->pos = static_cast<int>(s_->rows.size());
 }
 
-int Recordset::RecordCount() const { return s_ ? s_->LiveCount() : 0; }
+int Recordset::RecordCount() const { return s_ ? s_->live : 0; }
 
 int Recordset::AbsolutePosition() const {
   if (EOF_() || BOF()) return -1;
@@ -184,7 +190,7 @@ const Value& Recordset::Field(int pos) const {
   FieldName(pos);  // checks the position
   if (EOF_() || BOF()) {
     const std::string query = "\"" + Trim(s_->sql) + "\"";
-    if (s_->LiveCount() == 0) throw DbError("no current row: the query " + query + " found no row");
+    if (s_->live == 0) throw DbError("no current row: the query " + query + " found no row");
     throw DbError(std::string("no current row: the cursor stands ") +
                   (EOF_() ? "after the last" : "before the first") + " row of " + query);
   }
@@ -223,6 +229,7 @@ void Recordset::AddNew() {
   Row added;
   for (const CellPlace* place : s_->places) added.cells.emplace_back(std::nullopt, place, 0);
   s_->rows.push_back(std::move(added));
+  ++s_->live;
   s_->pos = static_cast<int>(s_->rows.size()) - 1;
   s_->edit = Edit::kAdd;
   s_->dirty.assign(s_->names.size(), false);
@@ -271,8 +278,7 @@ void Recordset::Update() {
     }
   } catch (...) {
     if (s.edit == Edit::kAdd) {
-      s.rows.pop_back();
-      s.pos = static_cast<int>(s.rows.size());
+      s.DropAdded();
     } else {
       row.cells = s.original;
     }
@@ -303,8 +309,7 @@ void Recordset::Delete(int affect) {
   if (!s_) throw DbError("the recordset is not open");
   if (s_->table.empty()) throw DbError("the recordset is read-only");
   if (s_->edit == Edit::kAdd) {  // the new row was never saved: drop it
-    s_->rows.pop_back();
-    s_->pos = static_cast<int>(s_->rows.size());
+    s_->DropAdded();
     s_->edit = Edit::kNone;
     return;
   }
@@ -319,6 +324,7 @@ void Recordset::Delete(int affect) {
   stmt.Bind(1, s_->Current().rowid);
   stmt.Step();
   s_->Current().deleted = true;
+  --s_->live;
 }
 
 void Recordset::UpdateBatch(int /*affect*/) {
