@@ -126,17 +126,21 @@ void Form17::ShowLabMenus(const LabMenuItems& items) {
   }
 }
 
-// Choosing an exercise starts a fresh run of it, and only of it: a lab window still open closes
-// first with the companions that show its run (answers, diagram, flash card), so that the
-// console, the steps and every companion follow the exercise chosen. An item of an exercise
-// the content no longer holds (hidden as the window became active) opens nothing.
+// Choosing the exercise whose run is open brings its lab window forward and the run goes on.
+// Choosing another starts a fresh run of it, and only of it: the open lab window closes first
+// with the companions that show its run (answers, diagram, flash card), so that the console,
+// the steps and every companion follow the exercise chosen. An item of an exercise the content
+// no longer holds (hidden as the window became active) opens nothing.
 void Form17::OpenLabExercise(forms::MenuArray& items, int index) {
   if (!items(index).Visible) return;
   const std::string name = items(index).Caption;
-  destinations_.lab->Unload();
-  app_.g.gSublabName = name;
-  destinations_.lab->Load();
-  destinations_.lab->Show();
+  forms::Form& lab = *destinations_.lab;
+  if (!lab.IsLoaded() || name != app_.g.gSublabName) {
+    lab.Unload();
+    app_.g.gSublabName = name;
+    lab.Load();
+  }
+  lab.Show();
 }
 
 void Form17::OpenHelp() {
