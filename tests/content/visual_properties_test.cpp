@@ -1,8 +1,7 @@
-// The visual properties the Parts list, each on its window, as the windows' designs set them:
-// fonts (Parts 4.101, 5.104 to 5.107; the administrator windows keep the default), the lab
-// console's colours (5.101), the decoration lines (1.102, 4.101, 4.105, 5.104 to 5.106), the
-// listing grids' design rows (6.102, 6.103, 6.105) and the text boxes' scroll bars (5.101, 6.102
-// to 6.104). No database is needed: these are design values, there from construction.
+// The look each window's design gives its controls: the fonts of the simulator's console and
+// of the lab's companion and score windows (the administrator windows keep the default), the
+// lab console's colours, the decoration lines, the listing grids' design rows and the text
+// boxes' scroll bars. No database is needed: these are design values, there from construction.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -118,7 +117,7 @@ const std::vector<Expected> kExpected = {
     {"Form2", "Text1", "ScrollBars", "None"},
 };
 
-TEST(VisualProperties, EveryWindowCarriesWhatItsPartLists) {
+TEST(VisualProperties, EveryWindowCarriesTheLookOfItsDesign) {
   services::ScriptedServices services;
   const std::unique_ptr<AppHost> host = MakeApp(services);
   for (const Expected& e : kExpected) {
