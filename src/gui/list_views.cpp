@@ -1,8 +1,11 @@
 #include "gui/list_views.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QStyleOptionHeader>
+#include <QStylePainter>
 
 #include "gui/qt_text.h"
 
@@ -126,12 +129,47 @@ void ListBoxView::SyncContent() {
   qt_->setCurrentRow(listIndex_);
 }
 
+// A table that keeps the keys which move its current cell: at an edge such a key does nothing,
+// rather than reach the window.
+class GridView::Table : public QTableWidget {
+ public:
+  using QTableWidget::QTableWidget;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    QTableWidget::keyPressEvent(event);
+    switch (event->key()) {
+      case Qt::Key_Up:
+      case Qt::Key_Down:
+      case Qt::Key_Left:
+      case Qt::Key_Right:
+      case Qt::Key_Home:
+      case Qt::Key_End:
+      case Qt::Key_PageUp:
+      case Qt::Key_PageDown:
+        event->accept();
+        break;
+      default:
+        break;
+    }
+  }
+};
+
 GridView::GridView(forms::Grid& grid, QWidget* canvas, EventGate& gate)
-    : ControlView(grid, gate), grid_(grid), qt_(new QTableWidget(canvas)) {
-  qt_->horizontalHeader()->hide();
-  qt_->verticalHeader()->hide();
+    : ControlView(grid, gate), grid_(grid), qt_(new Table(canvas)) {
+  for (QHeaderView* header : {qt_->horizontalHeader(), qt_->verticalHeader()}) {
+    header->setSectionsClickable(false);
+    header->setHighlightSections(false);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  }
+  qt_->setCornerButtonEnabled(false);
+  corner_ = qt_->findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
+  if (corner_ != nullptr) corner_->installEventFilter(this);
   qt_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   qt_->setSelectionMode(QAbstractItemView::SingleSelection);
+  QObject::connect(qt_, &QTableWidget::currentCellChanged, this, [this](int row, int col) {
+    if (row >= 0 && col >= 0) CellEvent(row, col, nullptr);
+  });
   QObject::connect(qt_, &QTableWidget::cellClicked, this,
                    [this](int row, int col) { CellEvent(row, col, grid_.Click); });
   QObject::connect(qt_, &QTableWidget::cellDoubleClicked, this,
@@ -139,18 +177,39 @@ GridView::GridView(forms::Grid& grid, QWidget* canvas, EventGate& gate)
   Attach(qt_);
 }
 
+bool GridView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == corner_ && event->type() == QEvent::Paint) {
+    PaintCorner();
+    return true;
+  }
+  return ControlView::eventFilter(watched, event);
+}
+
+// The cell (row, col) of the table is the grid's cell below and right of its headings.
 void GridView::CellEvent(int row, int col, const std::function<void()>& handler) {
   gate().Run([&](forms::Runtime& rt) {
     rt.RunEvent([&] {
       rt.SetFocus(&grid_);
-      grid_.Row = row;
-      grid_.Col = col;
+      grid_.Row = row + headRows_;
+      grid_.Col = col + headCols_;
       if (handler) handler();
     });
   });
 }
 
 void GridView::SyncContent() {
+  if (SyncCells()) SyncCorner();
+  const int row = grid_.Row - headRows_;
+  const int col = grid_.Col - headCols_;
+  const bool onCell = row >= 0 && row < qt_->rowCount() && col >= 0 && col < qt_->columnCount();
+  if (onCell ? qt_->currentRow() != row || qt_->currentColumn() != col
+             : qt_->currentIndex().isValid()) {
+    const QSignalBlocker block(qt_);
+    qt_->setCurrentCell(onCell ? row : -1, onCell ? col : -1);
+  }
+}
+
+bool GridView::SyncCells() {
   const int rows = grid_.Rows();
   const int cols = grid_.Cols();
   bool changed = static_cast<int>(cells_.size()) != rows || grid_.FixedRows != fixedRows_ ||
@@ -162,30 +221,71 @@ void GridView::SyncContent() {
       changed = row[static_cast<size_t>(c)] != grid_.TextMatrix(r, c);
     }
   }
-  if (changed) {
-    const QSignalBlocker block(qt_);
-    fixedRows_ = grid_.FixedRows;
-    fixedCols_ = grid_.FixedCols;
-    cells_.assign(static_cast<size_t>(rows), std::vector<std::string>(static_cast<size_t>(cols)));
-    qt_->setRowCount(rows);
-    qt_->setColumnCount(cols);
-    const QBrush fixed = qt_->palette().button();
-    for (int r = 0; r < rows; ++r) {
-      for (int c = 0; c < cols; ++c) {
-        std::string& cell = cells_[static_cast<size_t>(r)][static_cast<size_t>(c)];
-        cell = grid_.TextMatrix(r, c);
-        auto* item = new QTableWidgetItem(ToQtText(cell));
+  if (!changed) return false;
+  const QSignalBlocker block(qt_);
+  fixedRows_ = grid_.FixedRows;
+  fixedCols_ = grid_.FixedCols;
+  headRows_ = fixedRows_ > 0 && rows > 0 ? 1 : 0;
+  headCols_ = fixedCols_ > 0 && cols > 0 ? 1 : 0;
+  cells_.assign(static_cast<size_t>(rows), std::vector<std::string>(static_cast<size_t>(cols)));
+  qt_->setRowCount(rows - headRows_);
+  qt_->setColumnCount(cols - headCols_);
+  qt_->horizontalHeader()->setVisible(headRows_ > 0);
+  qt_->verticalHeader()->setVisible(headCols_ > 0);
+  const QBrush fixed = qt_->palette().button();
+  for (int r = 0; r < rows; ++r) {
+    for (int c = 0; c < cols; ++c) {
+      std::string& cell = cells_[static_cast<size_t>(r)][static_cast<size_t>(c)];
+      cell = grid_.TextMatrix(r, c);
+      const int row = r - headRows_;
+      const int col = c - headCols_;
+      if (row < 0 && col < 0) continue;  // the corner: SyncCorner shows it
+      auto* item = new QTableWidgetItem(ToQtText(cell));
+      if (row < 0) {
+        qt_->setHorizontalHeaderItem(col, item);
+      } else if (col < 0) {
+        qt_->setVerticalHeaderItem(row, item);
+      } else {
         if (r < fixedRows_ || c < fixedCols_) item->setBackground(fixed);
-        qt_->setItem(r, c, item);
+        qt_->setItem(row, col, item);
       }
     }
-    qt_->resizeColumnsToContents();
   }
-  if (grid_.Row >= 0 && grid_.Row < rows && grid_.Col >= 0 && grid_.Col < cols &&
-      (qt_->currentRow() != grid_.Row || qt_->currentColumn() != grid_.Col)) {
-    const QSignalBlocker block(qt_);
-    qt_->setCurrentCell(grid_.Row, grid_.Col);
-  }
+  qt_->resizeColumnsToContents();
+  return true;
+}
+
+// The corner shows the heading of the heading column, and the row headings are wide enough
+// for it.
+void GridView::SyncCorner() {
+  if (corner_ == nullptr) return;
+  const QString text =
+      headRows_ > 0 && headCols_ > 0 ? ToQtText(cells_.front().front()) : QString();
+  corner_->setText(text);
+  QHeaderView* rowHeadings = qt_->verticalHeader();
+  QStyleOptionHeader option;
+  option.initFrom(rowHeadings);
+  option.text = text;
+  rowHeadings->setMinimumWidth(
+      text.isEmpty()
+          ? 0
+          : rowHeadings->style()
+                ->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), rowHeadings)
+                .width());
+  corner_->update();
+}
+
+// Drawn as a heading among the others, in their colours (the corner of a table is otherwise a
+// blank button, disabled here so that a click on it selects nothing).
+void GridView::PaintCorner() {
+  QStyleOptionHeader option;
+  option.initFrom(qt_->horizontalHeader());
+  option.rect = corner_->rect();
+  option.text = corner_->text();
+  option.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+  option.position = QStyleOptionHeader::OnlyOneSection;
+  QStylePainter painter(corner_);
+  painter.drawControl(QStyle::CE_Header, option);
 }
 
 }  // namespace rd::gui

@@ -1,6 +1,7 @@
 // Views of the controls with items or cells: combo box, list box and grid.
 #pragma once
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QListWidget>
 #include <QTableWidget>
@@ -48,23 +49,35 @@ class ListBoxView : public ControlView {
   int listIndex_ = -2;
 };
 
-// Every cell, fixed rows and columns shaded; clicking a cell makes it the current cell (Row,
-// Col) and runs Click, a double click DblClick.
+// Every cell. The first fixed row is drawn as the column headings and the first fixed column as
+// the row headings (their shared cell in the corner), so they stay in place while the cells
+// scroll; further fixed rows and columns are shaded cells. Clicking a cell makes it the current
+// cell (Row, Col) and runs Click, a double click DblClick; a key that moves the current cell
+// makes the cell it reaches current, and stops at the grid's edges.
 class GridView : public ControlView {
  public:
   GridView(forms::Grid& grid, QWidget* canvas, EventGate& gate);
 
  protected:
   void SyncContent() override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  class Table;
+  // Brings cells and headings in step with the grid; true when anything changed.
+  bool SyncCells();
+  void SyncCorner();
+  void PaintCorner();
   void CellEvent(int row, int col, const std::function<void()>& handler);
 
   forms::Grid& grid_;
-  QTableWidget* qt_;
+  Table* qt_;
+  QAbstractButton* corner_;  // the table's corner, where the headings meet
   std::vector<std::vector<std::string>> cells_;
   int fixedRows_ = -1;
   int fixedCols_ = -1;
+  int headRows_ = 0;  // grid rows drawn as the column headings: 1 or 0
+  int headCols_ = 0;  // grid columns drawn as the row headings: 1 or 0
 };
 
 }  // namespace rd::gui

@@ -8,6 +8,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <string>
+#include <utility>
 
 #include "gui/binder.h"
 #include "qt_app.h"
@@ -110,18 +111,26 @@ TEST_F(ControlsTest, EditableComboTakesTypedTextAndShowsTheRuntimeText) {
   EXPECT_EQ(combo->currentText(), QString("S2"));
 }
 
-TEST_F(ControlsTest, GridShowsCellsAndAClickMakesTheCellCurrent) {
+TEST_F(ControlsTest, GridShowsCellsUnderItsHeadingsAndTheCellClickedOrKeyedToIsCurrent) {
   auto* grid = WidgetOf<QTableWidget>(form().Grid1);
-  ASSERT_EQ(grid->rowCount(), 3);
+  ASSERT_EQ(grid->rowCount(), 2);
   ASSERT_EQ(grid->columnCount(), 2);
-  EXPECT_EQ(grid->item(0, 1)->text(), QString("Value"));
-  EXPECT_EQ(grid->item(1, 0)->text(), QString("hostname"));
-  emit grid->cellClicked(1, 0);
+  ASSERT_NE(grid->horizontalHeaderItem(1), nullptr);
+  EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), QString("Value"));
+  EXPECT_EQ(grid->item(0, 0)->text(), QString("hostname"));
+  emit grid->cellClicked(0, 0);
   EXPECT_EQ(form().Grid1.Row, 1);
   EXPECT_EQ(form().Grid1.Col, 0);
   EXPECT_EQ(LabelText(), QString("hostname"));
   rt.RunEvent([&] { form().Grid1.SetTextMatrix(2, 1, "R7"); });
-  EXPECT_EQ(grid->item(2, 1)->text(), QString("R7"));
+  EXPECT_EQ(grid->item(1, 1)->text(), QString("R7"));
+  // Up and Down move the current cell and stop at the first and last rows.
+  for (const auto& [key, row] : {std::pair{Qt::Key_Down, 2}, std::pair{Qt::Key_Down, 2},
+                                 std::pair{Qt::Key_Up, 1}, std::pair{Qt::Key_Up, 1}}) {
+    QTest::keyClick(grid, key);
+    EXPECT_EQ(form().Grid1.Row, row);
+    EXPECT_EQ(grid->currentRow(), row - 1);
+  }
 }
 
 TEST_F(ControlsTest, CheckBoxShowsTheRuntimeValueAndToolTip) {
