@@ -1,8 +1,23 @@
 #include "gui/appearance.h"
 
-#include <QGuiApplication>
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QScrollBar>
 
 namespace rd::gui {
+namespace {
+
+// The colours of a control are those of its text area: the scroll bars of a box or list look
+// like every other scroll bar of the program, whatever colours the area has.
+void KeepSystemScrollBars(QAbstractScrollArea& area) {
+  for (QScrollBar* bar : {area.horizontalScrollBar(), area.verticalScrollBar()}) {
+    QPalette system = QApplication::palette(bar);
+    system.setResolveMask(~QPalette::ResolveMask{0});  // every role its own, none inherited
+    bar->setPalette(system);
+  }
+}
+
+}  // namespace
 
 void InstallFontSubstitutes() {
   if (!QFont::substitutes("Arial").contains(kArialSubstitute)) {
@@ -62,6 +77,7 @@ void Look::Sync(const forms::Control& control) {
     }
     widget_->setPalette(palette);
     widget_->setAutoFillBackground(!back_.IsDefault());
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(widget_)) KeepSystemScrollBars(*area);
   }
   first_ = false;
 }

@@ -8,6 +8,8 @@
 
 #include "gui/key_translate.h"
 #include "gui/qt_text.h"
+#include "platform/text/utf8.h"
+#include "platform/text/words.h"
 
 namespace rd::gui {
 namespace {
@@ -66,12 +68,8 @@ void TextView::SyncScrollBars() {
 
 void TextView::SyncContent() {
   SyncScrollBars();
-  if (single_) {
-    const QLineEdit::EchoMode echo =
-        box_.PasswordChar.empty() ? QLineEdit::Normal : QLineEdit::Password;
-    if (single_->echoMode() != echo) single_->setEchoMode(echo);
-  }
-  const bool textChanged = first_ || box_.TextRevision() != revision_;
+  const bool textChanged =
+      first_ || box_.TextRevision() != revision_ || box_.PasswordChar != passwordChar_;
   if (textChanged) SyncText();
   if (textChanged || box_.SelStart() != selStart_ || box_.SelLength() != selLength_) SyncCaret();
   first_ = false;
@@ -79,12 +77,35 @@ void TextView::SyncContent() {
 
 void TextView::SyncText() {
   revision_ = box_.TextRevision();
+  passwordChar_ = box_.PasswordChar;
   if (mirror_) {
     mirror_->Update(box_.Text());
   } else {
-    singleText_ = box_.Text();
+    singleText_ = box_.DisplayText();
     single_->setText(ToQtText(singleText_));
   }
+}
+
+// A password box shows one password character for each character of its text.
+int TextView::ShownOffset(int offset) const {
+  if (passwordChar_.empty()) return offset;
+  const std::string_view before =
+      std::string_view(box_.Text()).substr(0, static_cast<size_t>(offset));
+  return static_cast<int>(text::CharCount(before) * passwordChar_.size());
+}
+
+int TextView::TextOffset(int shownOffset) const {
+  if (passwordChar_.empty()) return shownOffset;
+  const std::string& text = box_.Text();
+  size_t offset = 0;
+  for (size_t chars = static_cast<size_t>(shownOffset) / passwordChar_.size();
+       chars > 0 && offset < text.size(); --chars) {
+    do {
+      ++offset;
+    } while (offset < text.size() &&
+             utf8::IsContinuation(static_cast<unsigned char>(text[offset])));
+  }
+  return static_cast<int>(offset);
 }
 
 void TextView::SyncCaret() {
@@ -99,9 +120,10 @@ void TextView::SyncCaret() {
     multi_->setTextCursor(cursor);
     multi_->ensureCursorVisible();
   } else {
-    const int start = QtLength(singleText_, 0, static_cast<size_t>(selStart_));
-    const int length = QtLength(singleText_, static_cast<size_t>(selStart_),
-                                static_cast<size_t>(selStart_ + selLength_));
+    const auto shownStart = static_cast<size_t>(ShownOffset(selStart_));
+    const auto shownEnd = static_cast<size_t>(ShownOffset(selStart_ + selLength_));
+    const int start = QtLength(singleText_, 0, shownStart);
+    const int length = QtLength(singleText_, shownStart, shownEnd);
     if (length > 0) {
       single_->setSelection(start, length);
     } else {
@@ -112,7 +134,7 @@ void TextView::SyncCaret() {
 
 int TextView::ByteOffsetAt(QPoint pos) const {
   if (mirror_) return mirror_->ByteOffset(multi_->cursorForPosition(pos).position());
-  return rd::gui::ByteOffsetAt(singleText_, single_->cursorPositionAt(pos));
+  return TextOffset(rd::gui::ByteOffsetAt(singleText_, single_->cursorPositionAt(pos)));
 }
 
 bool TextView::eventFilter(QObject* watched, QEvent* event) {

@@ -1,8 +1,8 @@
 // A text box: QPlainTextEdit when multi-line (the consoles), QLineEdit otherwise. The widget
 // never edits itself: every key and mouse click goes to the runtime, and the text and caret are
-// redrawn from the box. A multi-line box redraws through a TextMirror, so a growing transcript
-// costs only its new tail, and shows the scroll bars it lists (with a horizontal one its lines
-// do not wrap).
+// redrawn from the box; a password box shows its password character for each character. A
+// multi-line box redraws through a TextMirror, so a growing transcript costs only its new tail,
+// and shows the scroll bars it lists (with a horizontal one its lines do not wrap).
 #pragma once
 
 #include <QLineEdit>
@@ -32,6 +32,9 @@ class TextView : public ControlView {
   void SyncText();
   void SyncCaret();
   int ByteOffsetAt(QPoint pos) const;  // of a point of the widget's text area
+  // Byte offsets in the box's text and in singleText_, which differ in a password box.
+  int ShownOffset(int offset) const;
+  int TextOffset(int shownOffset) const;
   void Key(const forms::Key& key);
   void MousePress(int button, int16_t shift, QPoint pos);
   void RunHandler(const std::function<void()>& handler);
@@ -40,7 +43,8 @@ class TextView : public ControlView {
   QPlainTextEdit* multi_ = nullptr;  // exactly one of the two
   QLineEdit* single_ = nullptr;
   std::unique_ptr<TextMirror> mirror_;
-  std::string singleText_;  // what single_ shows
+  std::string singleText_;    // what single_ shows: the text, or its mask in a password box
+  std::string passwordChar_;  // the box's PasswordChar when singleText_ was shown
   uint64_t revision_ = 0;
   int selStart_ = -1;
   int selLength_ = -1;

@@ -8,6 +8,7 @@
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -15,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <filesystem>
 #include <memory>
@@ -77,6 +79,12 @@ class VisualTest : public ShippedAppTest {
         << form << " at " << window->frameGeometry().x() << "," << window->frameGeometry().y()
         << " " << window->frameGeometry().width() << "x" << window->frameGeometry().height();
   }
+  // A console with no bar of its own in the design shows one when its text overflows.
+  void ExpectABarOnceTheTextOverflows(QPlainTextEdit& console) {
+    for (int i = 0; i < 60; ++i) QTest::keyClick(&console, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_TRUE(console.verticalScrollBar()->isVisible()) << "no bar after 60 lines";
+  }
   // The line of a window as drawn: its colour ("#rrggbb") at the middle of its two ends.
   QString LineColor(const std::string& form) {
     auto* view = dynamic_cast<LineView*>(binder_->ViewOf(Control(form, "Line1")));
@@ -105,6 +113,14 @@ TEST_F(VisualTest, WindowsDrawTheirFontsTheLabConsoleItsColoursAndLinesTheirLine
   EXPECT_EQ(drawn.pixelColor(drawn.width() / 2, drawn.height() - 4).name(), windowText.name());
   EXPECT_TRUE(HasColor(drawn, Qt::white, QRect(0, 0, drawn.width(), 24)))
       << "no white text in the console's first line";
+  // Once its text overflows, it shows a vertical bar in the program's own colours.
+  ExpectABarOnceTheTextOverflows(*console);
+  const QPalette bar = console->verticalScrollBar()->palette();
+  const QPalette system = QApplication::palette(console->verticalScrollBar());
+  for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button, QPalette::Base}) {
+    EXPECT_EQ(bar.color(role).name().toStdString(), system.color(role).name().toStdString())
+        << "role " << role;
+  }
   // Its step boxes list a vertical bar.
   auto* steps = Widget<QPlainTextEdit>("Form25", "Text2");
   ASSERT_NE(steps, nullptr);
@@ -153,7 +169,25 @@ TEST_F(VisualTest, WindowsDrawTheirFontsTheLabConsoleItsColoursAndLinesTheirLine
   EXPECT_EQ(QFontInfo(terminal->font()).family(), QString(kArialSubstitute));
   EXPECT_EQ(QFontInfo(terminal->font()).pointSize(), 10);
   EXPECT_EQ(LineColor("Form2"), windowText.name());
+  ExpectABarOnceTheTextOverflows(*terminal);
   EXPECT_TRUE(svc_.shown.empty());
+}
+
+TEST_F(VisualTest, APasswordBoxShowsAStarForEachCharacterTyped) {
+  host_->ui().ChooseMenu(dynamic_cast<forms::Menu&>(Control("Form17", "mnuadmin")));
+  auto* password = Widget<QLineEdit>("Form4", "Text2");
+  ASSERT_NE(password, nullptr);
+  QTest::keyClicks(password, "tul");
+  QInputMethodEvent accented;  // a character from outside ASCII: two bytes, one star
+  accented.setCommitString(QString::fromUtf8("\xC3\xAD"));
+  QApplication::sendEvent(password, &accented);
+  QTest::keyClicks(password, "p");
+  EXPECT_EQ(password->text(), QString("*****"));
+  QTest::keyClick(password, Qt::Key_Left);
+  EXPECT_EQ(password->cursorPosition(), 4);
+  QTest::keyClick(password, Qt::Key_Backspace);
+  EXPECT_EQ(password->text(), QString("****"));
+  EXPECT_EQ(password->cursorPosition(), 3);
 }
 
 TEST_F(VisualTest, ABoxWithAHorizontalBarDoesNotWrap) {
