@@ -3,29 +3,21 @@
 // step with the rows, not with their square.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "bench_workspace.h"
 #include "platform/db/db.h"
 #include "shell/register_data_source.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr const char* kPassword = "Qorva47";
 
 // A database whose command table holds `rows` commands, registered as the data source "cmds1".
 class Workspace {
  public:
-  explicit Workspace(int64_t rows)
-      : dir_(fs::temp_directory_path() / "routedrill-recordset-bench") {
-    fs::remove_all(dir_);
-    fs::create_directories(dir_ / "config");
-    setenv("ROUTEDRILL_CONFIG_DIR", (dir_ / "config").c_str(), 1);
-    fs::current_path(dir_);
+  explicit Workspace(int64_t rows) : folder_("routedrill-recordset-bench") {
     {
       std::ofstream fill("commands.sql", std::ios::binary);
       fill << "BEGIN;\n";
@@ -39,14 +31,9 @@ class Workspace {
                            kPassword);
     rd::RegisterDataSource("cmds1");
   }
-  ~Workspace() {
-    rd::db::CloseAllEngines();
-    fs::current_path(fs::temp_directory_path());
-    fs::remove_all(dir_);
-  }
 
  private:
-  fs::path dir_;
+  BenchWorkspace folder_;
 };
 
 // Argument: the number of rows in the table.

@@ -4,12 +4,11 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
 
+#include "bench_workspace.h"
 #include "platform/db/db.h"
 #include "platform/forms/forms.h"
 #include "platform/services/services.h"
@@ -19,20 +18,16 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
 // A round of lines typed at "#" that ends at "#" again.
 constexpr const char* kRound[] = {"configure terminal", "interface ethernet 0", "exit", "end",
                                   "show history"};
 constexpr size_t kRoundSize = std::size(kRound);
 
+// The terminal's small test database, registered as the data source "cmds1", and the logo its
+// window shows.
 class Workspace {
  public:
-  Workspace() : dir_(fs::temp_directory_path() / "routedrill-terminal-bench") {
-    fs::remove_all(dir_);
-    fs::create_directories(dir_ / "config");
-    setenv("ROUTEDRILL_CONFIG_DIR", (dir_ / "config").c_str(), 1);
-    fs::current_path(dir_);
+  Workspace() : folder_("routedrill-terminal-bench") {
     rd::db::CreateDatabase("commandsbackup.mdb",
                            {RD_SOURCE_DIR "/data/schema.sql",
                             RD_SOURCE_DIR "/tests/scripts/terminal/terminal_fixture.sql"},
@@ -40,14 +35,9 @@ class Workspace {
     std::ofstream("simulator-logo.gif", std::ios::binary) << "GIF89a";
     rd::RegisterDataSource("cmds1");
   }
-  ~Workspace() {
-    rd::db::CloseAllEngines();
-    fs::current_path(fs::temp_directory_path());
-    fs::remove_all(dir_);
-  }
 
  private:
-  fs::path dir_;
+  BenchWorkspace folder_;
 };
 
 class MainWindowStandIn : public rd::forms::Form {
