@@ -1,7 +1,7 @@
 #include "gui/list_views.h"
 
+#include <QEvent>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QStyleOptionHeader>
@@ -129,34 +129,8 @@ void ListBoxView::SyncContent() {
   qt_->setCurrentRow(listIndex_);
 }
 
-// A table that keeps the keys which move its current cell: at an edge such a key does nothing,
-// rather than reach the window.
-class GridView::Table : public QTableWidget {
- public:
-  using QTableWidget::QTableWidget;
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override {
-    QTableWidget::keyPressEvent(event);
-    switch (event->key()) {
-      case Qt::Key_Up:
-      case Qt::Key_Down:
-      case Qt::Key_Left:
-      case Qt::Key_Right:
-      case Qt::Key_Home:
-      case Qt::Key_End:
-      case Qt::Key_PageUp:
-      case Qt::Key_PageDown:
-        event->accept();
-        break;
-      default:
-        break;
-    }
-  }
-};
-
 GridView::GridView(forms::Grid& grid, QWidget* canvas, EventGate& gate)
-    : ControlView(grid, gate), grid_(grid), qt_(new Table(canvas)) {
+    : ControlView(grid, gate), grid_(grid), qt_(new QTableWidget(canvas)) {
   for (QHeaderView* header : {qt_->horizontalHeader(), qt_->verticalHeader()}) {
     header->setSectionsClickable(false);
     header->setHighlightSections(false);

@@ -53,7 +53,7 @@ class ListBoxView : public ControlView {
 // the row headings (their shared cell in the corner), so they stay in place while the cells
 // scroll; further fixed rows and columns are shaded cells. Clicking a cell makes it the current
 // cell (Row, Col) and runs Click, a double click DblClick; a key that moves the current cell
-// makes the cell it reaches current, and stops at the grid's edges.
+// makes the cell it reaches current.
 class GridView : public ControlView {
  public:
   GridView(forms::Grid& grid, QWidget* canvas, EventGate& gate);
@@ -63,7 +63,6 @@ class GridView : public ControlView {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  class Table;
   // Brings cells and headings in step with the grid; true when anything changed.
   bool SyncCells();
   void SyncCorner();
@@ -71,7 +70,7 @@ class GridView : public ControlView {
   void CellEvent(int row, int col, const std::function<void()>& handler);
 
   forms::Grid& grid_;
-  Table* qt_;
+  QTableWidget* qt_;
   QAbstractButton* corner_;  // the table's corner, where the headings meet
   std::vector<std::vector<std::string>> cells_;
   int fixedRows_ = -1;
