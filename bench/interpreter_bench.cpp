@@ -4,11 +4,11 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "bench_workspace.h"
 #include "interpreter/run_router_command.h"
 #include "platform/db/db.h"
 #include "shell/module1.h"
@@ -68,30 +68,21 @@ const std::vector<Line> kSession = {
 // as the data source, as the program finds it at start-up.
 class Workspace {
  public:
-  Workspace() : dir_(fs::temp_directory_path() / "routedrill-bench") {
-    fs::remove_all(dir_);
-    fs::create_directories(dir_ / "config");
+  Workspace() : folder_("routedrill-bench") {
     for (const char* file : {"commandsbackup.mdb", "showcommands.txt"}) {
       const fs::path source = fs::path(RD_RUN_DIR) / file;
       if (!fs::exists(source))
         missing_ = source.string();
       else
-        fs::copy_file(source, dir_ / file);
+        fs::copy_file(source, file);
     }
-    setenv("ROUTEDRILL_CONFIG_DIR", (dir_ / "config").c_str(), 1);
-    fs::current_path(dir_);
     rd::RegisterDataSource("cmds1");
-  }
-  ~Workspace() {
-    rd::db::CloseAllEngines();
-    fs::current_path(fs::temp_directory_path());
-    fs::remove_all(dir_);
   }
   // The run-folder file that is missing, if any.
   const std::string& Missing() const { return missing_; }
 
  private:
-  fs::path dir_;
+  BenchWorkspace folder_;
   std::string missing_;
 };
 

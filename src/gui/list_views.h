@@ -71,7 +71,7 @@ class GridView : public ControlView {
 
   forms::Grid& grid_;
   QTableWidget* qt_;
-  QAbstractButton* corner_;  // the table's corner, where the headings meet
+  QAbstractButton* corner_ = nullptr;  // the table's corner, where the headings meet
   std::vector<std::vector<std::string>> cells_;
   int fixedRows_ = -1;
   int fixedCols_ = -1;
