@@ -51,5 +51,39 @@ TEST(DialectTest, FindsSingleTableSources) {
   EXPECT_FALSE(FindSingleTable("select * from labs where 1 union select * from labs"));
 }
 
+TEST(DialectTest, OrdersJoinsByTheRowIdsOfTheirTablesInTheOrderTheyAreNamed) {
+  EXPECT_EQ(InStoredOrder("SELECT sublab.a, comrestble.b FROM (sublab INNER JOIN instructions ON "
+                          "sublab.x = instructions.ref) INNER JOIN comrestble ON "
+                          "instructions.x = comrestble.ref1"),
+            "SELECT sublab.a, comrestble.b FROM (sublab INNER JOIN instructions ON sublab.x = "
+            "instructions.ref) INNER JOIN comrestble ON instructions.x = comrestble.ref1 ORDER BY "
+            "sublab.rowid, instructions.rowid, comrestble.rowid");
+  // An ORDER BY of the query's own comes first; the row ids only settle its ties.
+  EXPECT_EQ(InStoredOrder("select * from labs join sublab on labs.x = sublab.ref order by "
+                          "sublab.\"index\" "),
+            "select * from labs join sublab on labs.x = sublab.ref order by sublab.\"index\", "
+            "labs.rowid, sublab.rowid ");
+  // Tables by the names the query gives them; a comma in a condition joins nothing.
+  EXPECT_EQ(InStoredOrder("select * from labs l left join sublab as s on s.ref in (l.x, 2), t"),
+            "select * from labs l left join sublab as s on s.ref in (l.x, 2), t ORDER BY l.rowid, "
+            "s.rowid, t.rowid");
+  EXPECT_EQ(InStoredOrder("select * from main.labs, sublab where 1 limit 3;"),
+            "select * from main.labs, sublab where 1  ORDER BY main.labs.rowid, sublab.rowid "
+            "limit 3;");
+  EXPECT_EQ(InStoredOrder("select * from labs, sublab; -- the end"),
+            "select * from labs, sublab ORDER BY labs.rowid, sublab.rowid; -- the end");
+  for (const char* sql : {
+           "select * from sublab",
+           "select * from sublab order by b",
+           "select distinct labs.a from labs, sublab",
+           "select ref, count(*) from labs, sublab group by ref",
+           "select * from labs, sublab union select * from labs, sublab",
+           "select * from labs, (select * from sublab) s",
+           "delete from labs",
+       }) {
+    EXPECT_EQ(InStoredOrder(sql), sql);
+  }
+}
+
 }  // namespace
 }  // namespace rd::db

@@ -113,5 +113,41 @@ TEST_F(TransactionTest, AJoinWithoutOrderByReturnsTheStoredOrderNotTheTextOrder)
                                              "Configure the host name"}));
 }
 
+// Two exercises stored out of key and name order, their steps stored in turns and out of key
+// and text order, the commands of the steps in turns as well: the stored order of the first
+// table, then of the second within each of its rows, then of the third, differs from every
+// order by keys or texts and from the stored order of the second or third table alone.
+TEST(JoinOrder, AThreeTableJoinComesBackTableByTableInStoredOrder) {
+  TestWorkdir work;
+  work.BuildDatabase({
+      "INSERT INTO sublab VALUES (7, 'Routing', 'nill', 'nill', 'nill', 'nill', 1);"
+      "INSERT INTO sublab VALUES (2, 'Basics', 'nill', 'nill', 'nill', 'nill', 1);"
+      "INSERT INTO instructions VALUES (20, 'Save', 2, '', '', 'R1');"
+      "INSERT INTO instructions VALUES (70, 'Route', 7, '', '', 'R1');"
+      "INSERT INTO instructions VALUES (10, 'Enable', 2, '', '', 'R1');"
+      "INSERT INTO instructions VALUES (60, 'Address', 7, '', '', 'R2');"
+      "INSERT INTO comrestble VALUES (3, 'write', 'nill', '#', '#', '', 20);"
+      "INSERT INTO comrestble VALUES (9, 'ip address', 'nill', '#', '#', '', 60);"
+      "INSERT INTO comrestble VALUES (1, 'enable', 'nill', '>', '#', '', 10);"
+      "INSERT INTO comrestble VALUES (8, 'ip route', 'nill', '#', '#', '', 70);"
+      "INSERT INTO comrestble VALUES (2, 'copy run start', 'nill', '#', '#', '', 20);"
+      "INSERT INTO comrestble VALUES (7, 'router rip', 'nill', '#', '#', '', 70);",
+  });
+  Connection conn;
+  conn.Open(TestWorkdir::ConnStr());
+  Recordset rs;
+  rs.Open(
+      "SELECT sublab.index, instructions.index, comrestble.command FROM (sublab INNER JOIN "
+      "instructions ON sublab.index = instructions.ref) INNER JOIN comrestble ON "
+      "instructions.index = comrestble.ref1",
+      conn);
+  std::vector<std::string> rows;
+  for (; !rs.EOF_(); rs.MoveNext()) {
+    rows.push_back(rs.Field(0).Text() + " " + rs.Field(1).Text() + " " + rs.Field(2).Text());
+  }
+  EXPECT_EQ(rows, (std::vector<std::string>{"7 70 ip route", "7 70 router rip", "7 60 ip address",
+                                            "2 20 write", "2 20 copy run start", "2 10 enable"}));
+}
+
 }  // namespace
 }  // namespace rd::db

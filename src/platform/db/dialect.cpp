@@ -80,6 +80,92 @@ std::vector<Token> Tokenize(const std::string& sql) {
   return tokens;
 }
 
+bool IsName(const Token& token) {
+  const char c = token.text[0];
+  return IsWordChar(c) || c == '"' || c == '[' || c == '`';
+}
+
+// Words that may follow a table's name in FROM and so can't be its alias.
+bool IsJoinWord(const Token& token) {
+  for (const char* w : {"on", "using", "inner", "left", "right", "full", "outer", "cross",
+                        "natural", "join", "where", "order", "group", "having", "limit"}) {
+    if (token.Is(w)) return true;
+  }
+  return false;
+}
+
+// Where the rows of a query come from: the tables of its FROM clause by the names the query
+// gives them, whether it has an ORDER BY of its own, and the offset where that ends (before
+// LIMIT, a closing ';' or past the last word).
+struct RowSources {
+  std::vector<std::string> tables;
+  bool ordered = false;
+  size_t orderEnd = 0;
+};
+
+// Nothing for a query that is no plain SELECT of tables.
+std::optional<RowSources> FindRowSources(const std::vector<Token>& tokens) {
+  if (tokens.empty() || !tokens[0].Is("select")) return std::nullopt;
+  for (size_t i = 1; i < tokens.size(); ++i) {
+    for (const char* w : {"select", "distinct", "group", "union", "intersect", "except"}) {
+      if (tokens[i].Is(w)) return std::nullopt;
+    }
+  }
+  size_t i = 1;
+  for (int depth = 0; i < tokens.size() && !(depth == 0 && tokens[i].Is("from")); ++i) {
+    depth += tokens[i].text == "(" ? 1 : tokens[i].text == ")" ? -1 : 0;
+  }
+  RowSources found;
+  const Token& last = tokens.back();
+  found.orderEnd = last.offset + last.text.size();
+  // Open parentheses of the FROM clause: true for one around joined tables, false for one in
+  // a join condition, where a comma does not join.
+  std::vector<bool> open;
+  bool expectTable = true;
+  bool inFrom = true;
+  for (++i; i < tokens.size(); ++i) {
+    const Token& t = tokens[i];
+    const bool atTop = open.empty();
+    if (inFrom && expectTable) {
+      if (t.text == "(") {
+        open.push_back(true);
+        continue;
+      }
+      if (!IsName(t)) return std::nullopt;
+      std::string name = t.text;
+      if (i + 2 < tokens.size() && tokens[i + 1].text == "." && IsName(tokens[i + 2])) {
+        i += 2;
+        name += "." + tokens[i].text;  // a table of a named database
+      }
+      if (i + 2 < tokens.size() && tokens[i + 1].Is("as") && IsName(tokens[i + 2])) {
+        i += 2;
+        name = tokens[i].text;
+      } else if (i + 1 < tokens.size() && IsName(tokens[i + 1]) && !IsJoinWord(tokens[i + 1])) {
+        name = tokens[++i].text;
+      }
+      found.tables.push_back(name);
+      expectTable = false;
+    } else if (t.text == "(") {
+      open.push_back(false);
+    } else if (t.text == ")") {
+      if (atTop) return std::nullopt;
+      open.pop_back();
+    } else if (inFrom && (t.Is("join") || (t.text == "," && (atTop || open.back())))) {
+      expectTable = true;
+    } else if (atTop && (t.Is("where") || t.Is("having"))) {
+      inFrom = false;
+    } else if (atTop && t.Is("order") && i + 1 < tokens.size() && tokens[i + 1].Is("by")) {
+      inFrom = false;
+      found.ordered = true;
+    } else if (atTop && (t.Is("limit") || t.text == ";")) {
+      found.orderEnd = t.offset;
+      break;
+    }
+  }
+  if (expectTable) return std::nullopt;
+  return found;
+}
+
 }  // namespace
 
 std::string TranslateSql(const std::string& sql) {
@@ -123,6 +209,19 @@ std::optional<SingleTable> FindSingleTable(const std::string& sql) {
     }
   }
   return SingleTable{tokens[from + 1].text, tokens[1].offset};
+}
+
+std::string InStoredOrder(const std::string& sql) {
+  const std::optional<RowSources> sources = FindRowSources(Tokenize(sql));
+  if (!sources || sources->tables.size() < 2) return sql;
+  std::string rowids;
+  for (const std::string& table : sources->tables) {
+    rowids += (rowids.empty() ? "" : ", ") + table + ".rowid";
+  }
+  std::string order = sources->ordered ? ", " + rowids : " ORDER BY " + rowids;
+  const size_t end = sources->orderEnd;
+  if (end < sql.size() && IsWordChar(sql[end])) order += ' ';  // before LIMIT
+  return sql.substr(0, end) + order + sql.substr(end);
 }
 
 std::string QuoteIdentifier(const std::string& name) {

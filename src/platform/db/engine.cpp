@@ -79,9 +79,6 @@ std::shared_ptr<Engine> AcquireEngine(const std::string& path) {
   sqlite3_busy_timeout(db, 2000);
   std::shared_ptr<Engine> engine;
   try {
-    // Without ORDER BY a join must come back in the stored order of its tables. An index the
-    // planner builds on the fly would return the rows of a lab's steps sorted by their text.
-    Execute(db, "PRAGMA automatic_index = OFF");
     engine = std::make_shared<Engine>(db, canonical.string());
   } catch (...) {
     sqlite3_close_v2(db);

@@ -1,6 +1,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <memory_resource>
 
 #include "platform/db/cell_place.h"
 #include "platform/db/db.h"
@@ -23,9 +24,18 @@ bool OnlyFiller(const std::string& sql, size_t pos) {
 
 enum class Edit { kNone, kChange, kAdd };
 
+// Where the cells of the rows are kept: a pool that keeps the memory of the recordsets that are
+// gone for the next ones, so that reading a large result again and again neither asks the system
+// for fresh memory nor waits for it to be mapped in, row by row. One per thread, never freed, so
+// no recordset outlives it.
+std::pmr::memory_resource* CellMemory() {
+  thread_local auto* pool = new std::pmr::unsynchronized_pool_resource();
+  return pool;
+}
+
 struct Row {
   int64_t rowid = 0;  // 0 when the query does not read from a single table
-  std::vector<Value> cells;
+  std::pmr::vector<Value> cells{CellMemory()};
   bool deleted = false;
 };
 
@@ -102,6 +112,10 @@ void Recordset::Open(const std::string& sql, Connection& conn, int /*cursorType*
   if (single) {
     query.insert(single->selectList, QuoteIdentifier(single->table) + ".rowid, ");
     if (LockType > adLockReadOnly) state->table = single->table;
+  } else {
+    // The engine may build indexes on the fly for a join, which would change the order of its
+    // rows; the callers rely on the stored order.
+    query = InStoredOrder(query);
   }
   size_t tail = 0;
   Statement stmt(engine->handle(), query, &tail);
@@ -120,6 +134,7 @@ void Recordset::Open(const std::string& sql, Connection& conn, int /*cursorType*
   }
   while (stmt.Step()) {
     Row row;
+    row.cells.reserve(state->names.size());
     if (single) row.rowid = sqlite3_column_int64(stmt.get(), 0);
     const int64_t rowNumber = single ? row.rowid : static_cast<int64_t>(state->rows.size()) + 1;
     for (int i = first; i < stmt.ColumnCount(); ++i) {
@@ -214,7 +229,7 @@ void Recordset::SetField(int pos, const std::string& value) {
   if (s_->edit == Edit::kNone) {
     Field(pos);  // checks that there is a current row
     s_->edit = Edit::kChange;
-    s_->original = s_->Current().cells;
+    s_->original.assign(s_->Current().cells.begin(), s_->Current().cells.end());
     s_->dirty.assign(s_->names.size(), false);
   }
   Value& cell = s_->Current().cells[static_cast<size_t>(pos)];
@@ -280,7 +295,7 @@ void Recordset::Update() {
     if (s.edit == Edit::kAdd) {
       s.DropAdded();
     } else {
-      row.cells = s.original;
+      row.cells.assign(s.original.begin(), s.original.end());
     }
     s.edit = Edit::kNone;
     throw;
@@ -314,7 +329,7 @@ void Recordset::Delete(int affect) {
     return;
   }
   if (s_->edit == Edit::kChange) {
-    s_->Current().cells = s_->original;
+    s_->Current().cells.assign(s_->original.begin(), s_->original.end());
     s_->edit = Edit::kNone;
   }
   Field(0);  // checks that there is a current row
