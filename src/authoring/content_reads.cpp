@@ -1,6 +1,7 @@
 #include "authoring/content_reads.h"
 
 #include <functional>
+#include <unordered_map>
 
 namespace rd {
 namespace {
@@ -48,19 +49,26 @@ std::optional<int16_t> IndexOfNamed(db::Connection& conn, const char* sql,
   return index ? std::optional<int16_t>(index->Int16()) : std::nullopt;
 }
 
+// The texts of fields 0 to `last` of the current row.
+ListingRow FieldsUpTo(const db::Recordset& rs, int last) {
+  ListingRow row;
+  for (int i = 0; i <= last; ++i) row.push_back(rs.Field(i).Text());
+  return row;
+}
+
 // Fields first to last of every row whose field `refPos` is `ref`.
 std::vector<ListingRow> RowsOf(db::Connection& conn, const char* sql, int refPos, int16_t ref,
                                int last) {
   std::vector<ListingRow> out;
   ReadRows(conn, sql, [&](const db::Recordset& rs) {
-    if (rs.Field(refPos).Int16() != ref) return false;
-    ListingRow row;
-    for (int i = 0; i <= last; ++i) row.push_back(rs.Field(i).Text());
-    out.push_back(std::move(row));
+    if (rs.Field(refPos).Int16() == ref) out.push_back(FieldsUpTo(rs, last));
     return false;
   });
   return out;
 }
+
+constexpr int kCommandRef = 6;   // comrestble.ref1
+constexpr int kCommandLast = 4;  // the listed fields end with comrestble.resprompt
 
 }  // namespace
 
@@ -86,7 +94,7 @@ std::vector<ListingRow> InstructionsOf(db::Connection& conn, int16_t sublab) {
 }
 
 std::vector<ListingRow> CommandsOf(db::Connection& conn, int16_t instruction) {
-  return RowsOf(conn, kCommands, 6, instruction, 4);
+  return RowsOf(conn, kCommands, kCommandRef, instruction, kCommandLast);
 }
 
 std::vector<ListingRow> CommandsOfSublab(db::Connection& conn, int16_t sublab) {
@@ -95,9 +103,19 @@ std::vector<ListingRow> CommandsOfSublab(db::Connection& conn, int16_t sublab) {
     if (rs.Field(2).Int16() == sublab) steps.push_back(rs.Field(0).Int16());
     return false;
   });
+  if (steps.empty()) return {};
+  // The commands table is read once, whatever the number of steps.
+  std::unordered_map<int16_t, std::vector<ListingRow>> commandsOfStep;
+  for (const int16_t step : steps) commandsOfStep[step];
+  ReadRows(conn, kCommands, [&](const db::Recordset& rs) {
+    const auto step = commandsOfStep.find(rs.Field(kCommandRef).Int16());
+    if (step != commandsOfStep.end()) step->second.push_back(FieldsUpTo(rs, kCommandLast));
+    return false;
+  });
   std::vector<ListingRow> out;
   for (const int16_t step : steps) {
-    for (ListingRow& command : CommandsOf(conn, step)) out.push_back(std::move(command));
+    const std::vector<ListingRow>& commands = commandsOfStep[step];
+    out.insert(out.end(), commands.begin(), commands.end());
   }
   return out;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <unordered_set>
 
 namespace rd {
 namespace {
@@ -59,11 +60,13 @@ void DeleteCurrent(db::Recordset& rs) {
   rs.UpdateBatch(db::adAffectAll);
 }
 
-void DeleteCommandsOf(db::Connection& conn, int16_t instruction) {
+// Deletes every command of the steps `instructions`, reading the commands table once.
+void DeleteCommandsOf(db::Connection& conn, const std::unordered_set<int16_t>& instructions) {
+  if (instructions.empty()) return;
   db::Recordset commands;
   OpenForUpdate(commands, kCommands, conn);
   for (; !commands.EOF_(); commands.MoveNext()) {
-    if (commands.Field(6).Int16() == instruction) DeleteCurrent(commands);
+    if (instructions.contains(commands.Field(6).Int16())) DeleteCurrent(commands);
   }
 }
 
@@ -171,19 +174,21 @@ bool DeleteCommand(db::Connection& conn, int16_t index) {
 }
 
 bool DeleteInstruction(db::Connection& conn, int16_t index) {
-  return DeleteWithDependents(conn, kInstructions, index, [&] { DeleteCommandsOf(conn, index); });
+  return DeleteWithDependents(conn, kInstructions, index, [&] { DeleteCommandsOf(conn, {index}); });
 }
 
 bool DeleteSublab(db::Connection& conn, int16_t index) {
   return DeleteWithDependents(conn, kSublabs, index, [&] {
     db::Recordset steps;
     OpenForUpdate(steps, kInstructions, conn);
+    std::unordered_set<int16_t> deleted;
     for (; !steps.EOF_(); steps.MoveNext()) {
       if (steps.Field(2).Int16() != index) continue;
-      const int16_t step = steps.Field(0).Int16();
+      deleted.insert(steps.Field(0).Int16());
       DeleteCurrent(steps);
-      DeleteCommandsOf(conn, step);
     }
+    steps.Close();
+    DeleteCommandsOf(conn, deleted);
   });
 }
 
