@@ -55,12 +55,15 @@ void ChoiceScreen::Combo1_Click() {
   db::Connection conn;
   conn.Open(ConnectionString(app_.g), "", "", -1);
   const std::optional<int16_t> sublab = SublabIndex(conn, Combo1.Text);
+  const std::string holder = "the sublab \"" + Combo1.Text + "\"";
   if (listing == Listing::Instructions) {
-    mRowCount = ShowListing(MSFlexGrid1, InstructionsFormat(),
-                            sublab ? InstructionsOf(conn, *sublab) : std::vector<ListingRow>{});
+    mRowCount = ShowListing(app_.ui, MSFlexGrid1, InstructionsFormat(),
+                            sublab ? InstructionsOf(conn, *sublab) : std::vector<ListingRow>{},
+                            holder, "instructions");
   } else {
-    mRowCount = ShowListing(MSFlexGrid1, CommandsFormat(26),
-                            sublab ? CommandsOfSublab(conn, *sublab) : std::vector<ListingRow>{});
+    mRowCount = ShowListing(app_.ui, MSFlexGrid1, CommandsFormat(26),
+                            sublab ? CommandsOfSublab(conn, *sublab) : std::vector<ListingRow>{},
+                            holder, "commands");
   }
 }
 

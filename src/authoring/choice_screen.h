@@ -48,7 +48,9 @@ class ChoiceScreen : public forms::Form {
   // The index of the first listed row whose index cell is exactly `typed`.
   std::optional<int16_t> ListedIndex(const std::string& typed) const;
 
-  int16_t mRowCount = 0;  // the next free grid row; data rows are 1 to mRowCount - 1
+  // The next free grid row; data rows are 1 to mRowCount - 1. With the heading row it counts one
+  // more than the 32,767 rows a listing may hold.
+  int mRowCount = 0;
 };
 
 }  // namespace rd

@@ -63,8 +63,9 @@ void Form24::Combo1_Click() {
   conn.Open(ConnectionString(app_.g), "", "", -1);
   const std::string name = Combo1.Text;
   if (const std::optional<int16_t> index = SublabIndex(conn, name)) mSublabIndex = index;
-  ShowListing(MSFlexGrid1, CommandsFormat(42),
-              mSublabIndex ? CommandsOfSublab(conn, *mSublabIndex) : std::vector<ListingRow>{});
+  ShowListing(app_.ui, MSFlexGrid1, CommandsFormat(42),
+              mSublabIndex ? CommandsOfSublab(conn, *mSublabIndex) : std::vector<ListingRow>{},
+              "the sublab \"" + name + "\"", "commands");
   if (const std::optional<std::string> description = SublabDescription(conn, name)) {
     Text1.SetText(*description);
   }

@@ -52,7 +52,8 @@ void Form30::Form_Load() {
   if (const std::optional<std::string> text = InstructionText(conn, mInstructionIndex)) {
     Text1.SetText(*text);
   }
-  ShowListing(MSFlexGrid1, CommandsFormat(26), CommandsOf(conn, mInstructionIndex));
+  ShowListing(app_.ui, MSFlexGrid1, CommandsFormat(26), CommandsOf(conn, mInstructionIndex),
+              "the instruction " + std::to_string(mInstructionIndex), "commands");
   if (g.gModifyInstructionMode) {
     Command3.Visible = false;
     Label3.Caption = "Modified";

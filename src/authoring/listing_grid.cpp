@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "shell/row_limit.h"
+
 namespace rd {
 
 std::string InstructionsFormat() { return "<index|<Instruction" + std::string(141, ' '); }
@@ -11,12 +13,18 @@ std::string CommandsFormat(int commandWidth) {
          std::string(30, ' ') + "|<commandprompt|<responseprompt";
 }
 
-int16_t ShowListing(forms::Grid& grid, const std::string& format,
-                    const std::vector<ListingRow>& rows) {
-  grid.Clear();
-  grid.SetRows(std::max(grid.DesignRows(), static_cast<int>(rows.size()) + 1));
+int ShowListing(forms::Runtime& ui, forms::Grid& grid, const std::string& format,
+                const std::vector<ListingRow>& rows, const std::string& holder,
+                const std::string& what) {
+  ClearListing(grid);
   grid.SetFormatString(format);
-  int16_t next = 1;
+  if (rows.size() > kMostRows) {
+    ui.MsgBox(TooManyRows(holder, rows.size(), what, "they are not listed"),
+              services::vbExclamation);
+    return 1;
+  }
+  grid.SetRows(std::max(grid.DesignRows(), static_cast<int>(rows.size()) + 1));
+  int next = 1;
   for (const ListingRow& row : rows) {
     for (size_t col = 0; col < row.size(); ++col) {
       grid.SetTextMatrix(next, static_cast<int>(col), row[col]);

@@ -4,7 +4,6 @@
 // picked.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -21,9 +20,12 @@ std::string CommandsFormat(int commandWidth);
 
 // Clears the grid, sets the headings of `format` and writes `rows` from row 1 on; the grid has
 // its design rows or, for a longer listing, as many as hold it. Returns the next free row: the
-// number of rows listed, plus one.
-int16_t ShowListing(forms::Grid& grid, const std::string& format,
-                    const std::vector<ListingRow>& rows);
+// number of rows listed, plus one. More rows than kMostRows are not listed: the grid keeps only
+// its headings, a message box says so, naming `holder`, which has the rows, and `what` they are,
+// and the result is 1.
+int ShowListing(forms::Runtime& ui, forms::Grid& grid, const std::string& format,
+                const std::vector<ListingRow>& rows, const std::string& holder,
+                const std::string& what);
 // Empties the grid, headings included, back to its design rows.
 void ClearListing(forms::Grid& grid);
 

@@ -1,12 +1,14 @@
 // The lab window's load: a fresh lab run of the exercise chosen in the main window.
 #include <algorithm>
 #include <initializer_list>
+#include <stdexcept>
 #include <string>
 
 #include "labs/form25.h"
 #include "labs/lab_content.h"
 #include "labs/lab_queries.h"
 #include "shell/pictures.h"
+#include "shell/row_limit.h"
 
 namespace rd {
 namespace {
@@ -32,6 +34,15 @@ void ResetLabRun(Module1& g) {
   g.gAnswerViews = 0;
   g.gDevicePromptSaved = true;
   g.gLabDone = false;
+}
+
+// A run counts the exercise's commands and steps in 16-bit integers: with more `rows` than that,
+// the load fails and says why, and the exercise is not opened.
+void CheckCountable(const std::string& exercise, size_t count, const char* rows) {
+  if (count > kMostRows) {
+    throw std::runtime_error(
+        TooManyRows("the exercise \"" + exercise + "\"", count, rows, "it can't be practised"));
+  }
 }
 
 }  // namespace
@@ -92,16 +103,17 @@ void Form25::FindExercise(db::Connection& conn) {
 int16_t Form25::cmndscount(db::Connection& conn, const LabKey& sublabindex) {
   db::Recordset rs;
   rs.Open(kCommandCountQuery, conn, db::adOpenDynamic, -1, -1);
-  int16_t count = 0;
+  size_t count = 0;
   for (; !rs.EOF_(); rs.MoveNext()) {
     if (SameKey(KeyOf(rs.Field(0)), sublabindex)) ++count;
   }
+  CheckCountable(g_.gSublabName, count, "commands");
   if (count == 0) {
     app_.ui.MsgBox("no cmds to practise");
     return 0;
   }
-  g_.gSublabCmdsDone.assign(static_cast<size_t>(count), 0);
-  return count;
+  g_.gSublabCmdsDone.assign(count, 0);
+  return static_cast<int16_t>(count);
 }
 
 // The console stays disabled; the score, the simulator and the countdown stay.
@@ -143,6 +155,7 @@ std::string Form25::ListSteps(db::Connection& conn) {
     }
     ++count;
   }
+  CheckCountable(g_.gSublabName, count, "steps");
   g_.gInstrIndex.assign(count, std::nullopt);
   g_.gLastInstr = static_cast<int16_t>(static_cast<int>(count) - 1);
   return list;
