@@ -20,6 +20,7 @@
 #include <QTest>
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "app/app_host.h"
 #include "authoring/form22.h"
@@ -188,6 +189,21 @@ TEST_F(VisualTest, APasswordBoxShowsAStarForEachCharacterTyped) {
   QTest::keyClick(password, Qt::Key_Backspace);
   EXPECT_EQ(password->text(), QString("****"));
   EXPECT_EQ(password->cursorPosition(), 3);
+
+  // "tulíp" again; a click just after the fourth star, the one of the two-byte character, puts
+  // the caret after that character, where the next one typed goes.
+  QApplication::sendEvent(password, &accented);
+  QTest::keyClick(password, Qt::Key_End);
+  std::vector<int> afterFourth;
+  for (int x = 0; x < password->width(); ++x) {
+    if (password->cursorPositionAt(QPoint(x, password->height() / 2)) == 4)
+      afterFourth.push_back(x);
+  }
+  ASSERT_FALSE(afterFourth.empty());
+  QTest::mouseClick(password, Qt::LeftButton, {},
+                    QPoint(afterFourth[afterFourth.size() / 2], password->height() / 2));
+  QTest::keyClicks(password, "x");
+  EXPECT_EQ(dynamic_cast<forms::TextBox&>(Control("Form4", "Text2")).Text(), "tul\xC3\xADxp");
 }
 
 TEST_F(VisualTest, ABoxWithAHorizontalBarDoesNotWrap) {
