@@ -27,7 +27,8 @@ class Form25 : public forms::Form {
   void Form_Unload(int& cancel) override;
 
   // Number of expected commands of exercise `sublabindex`, and gSublabCmdsDone sized for them;
-  // with none, says "no cmds to practise" and leaves gSublabCmdsDone as it was.
+  // with none, says "no cmds to practise" and leaves gSublabCmdsDone as it was. More than 32,767
+  // can't be counted: the load fails with a message that says so.
   int16_t cmndscount(db::Connection& conn, const LabKey& sublabindex);
 
   // Shows what a step change showed the student: "No Commands under the next Instruction" once
