@@ -5,7 +5,6 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -17,6 +16,7 @@
 #include "authoring/form24.h"
 #include "bench_workspace.h"
 #include "content_library.h"
+#include "elapsed.h"
 #include "platform/forms/forms.h"
 #include "platform/services/services.h"
 #include "shell/app.h"
@@ -93,13 +93,6 @@ class AuthoringSession {
   rd::forms::Runtime rt_{services_};
   rd::App app_{rt_};
 };
-
-template <class Step>
-double Seconds(const Step& step) {
-  const auto start = std::chrono::steady_clock::now();
-  step();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 void BM_ListSublabCommands(benchmark::State& state) {
   AuthoringSession session;

@@ -4,11 +4,11 @@
 // grow with the product of the tables' sizes.
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <memory>
 
 #include "bench_workspace.h"
 #include "content_library.h"
+#include "elapsed.h"
 #include "labs/form25.h"
 #include "labs/lab_windows.h"
 #include "platform/forms/forms.h"
@@ -71,13 +71,6 @@ class LabSession {
   rd::App app_{rt_};
   int next_ = 0;
 };
-
-template <class Step>
-double Seconds(const Step& step) {
-  const auto start = std::chrono::steady_clock::now();
-  step();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 // Argument: the number of accepted commands typed after the opening.
 void BM_OpenExercise(benchmark::State& state) {

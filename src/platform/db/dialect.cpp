@@ -80,6 +80,16 @@ std::vector<Token> Tokenize(const std::string& sql) {
   return tokens;
 }
 
+// The position of the query's own FROM (not one inside parentheses), from the token after
+// SELECT on; tokens.size() when there is none.
+size_t FromPosition(const std::vector<Token>& tokens) {
+  size_t from = 1;
+  for (int depth = 0; from < tokens.size() && !(depth == 0 && tokens[from].Is("from")); ++from) {
+    depth += tokens[from].text == "(" ? 1 : tokens[from].text == ")" ? -1 : 0;
+  }
+  return from;
+}
+
 bool IsName(const Token& token) {
   const char c = token.text[0];
   return IsWordChar(c) || c == '"' || c == '[' || c == '`';
@@ -111,10 +121,7 @@ std::optional<RowSources> FindRowSources(const std::vector<Token>& tokens) {
       if (tokens[i].Is(w)) return std::nullopt;
     }
   }
-  size_t i = 1;
-  for (int depth = 0; i < tokens.size() && !(depth == 0 && tokens[i].Is("from")); ++i) {
-    depth += tokens[i].text == "(" ? 1 : tokens[i].text == ")" ? -1 : 0;
-  }
+  size_t i = FromPosition(tokens);
   RowSources found;
   const Token& last = tokens.back();
   found.orderEnd = last.offset + last.text.size();
@@ -152,7 +159,7 @@ std::optional<RowSources> FindRowSources(const std::vector<Token>& tokens) {
       open.pop_back();
     } else if (inFrom && (t.Is("join") || (t.text == "," && (atTop || open.back())))) {
       expectTable = true;
-    } else if (atTop && (t.Is("where") || t.Is("having"))) {
+    } else if (atTop && t.Is("where")) {
       inFrom = false;
     } else if (atTop && t.Is("order") && i + 1 < tokens.size() && tokens[i + 1].Is("by")) {
       inFrom = false;
@@ -193,10 +200,7 @@ std::optional<SingleTable> FindSingleTable(const std::string& sql) {
   std::vector<Token> tokens = Tokenize(sql);
   auto word = [&](size_t i, const char* w) { return i < tokens.size() && tokens[i].Is(w); };
   if (!word(0, "select") || word(1, "distinct") || tokens.size() < 2) return std::nullopt;
-  size_t from = 1;
-  for (int depth = 0; from < tokens.size() && !(depth == 0 && tokens[from].Is("from")); ++from) {
-    depth += tokens[from].text == "(" ? 1 : tokens[from].text == ")" ? -1 : 0;
-  }
+  const size_t from = FromPosition(tokens);
   if (from + 1 >= tokens.size() || !IsWordChar(tokens[from + 1].text[0])) return std::nullopt;
   size_t next = from + 2;
   bool ends = next == tokens.size() || (tokens[next].text == ";" && next + 1 == tokens.size());
